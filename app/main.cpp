@@ -1,0 +1,12 @@
+#include "app/mStartup.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tintaro"));
+    QApplication::setOrganizationName(QStringLiteral("Tolvex"));
+    mStartup::Main();
+    return QApplication::exec();
+}

@@ -1,0 +1,113 @@
+#include "picker/mCPUtils.h"
+
+#include <cmath>
+
+namespace mCPUtils {
+
+void HslToRgb(float h, float s, float l, std::int32_t& red, std::int32_t& green, std::int32_t& blue)
+{
+    float r1, g1, b1;
+    if (s == 0.0f) {
+        r1 = g1 = b1 = l;
+    } else {
+        const double dl = l, ds = s, dh = h;
+        const float m = static_cast<float>(dl > 0.5 ? dl - (1.0 - dl) * ds : (1.0 - ds) * dl);
+        const float M = static_cast<float>(dl + dl - m);
+        const double d = static_cast<double>(M) - m;
+        if (dh < 1) {
+            r1 = M;
+            if (dh < 0) {
+                g1 = m;
+                b1 = static_cast<float>(m - d * dh);
+            } else {
+                b1 = m;
+                g1 = static_cast<float>(d * dh + m);
+            }
+        } else if (dh < 3) {
+            g1 = M;
+            if (dh < 2) {
+                b1 = m;
+                r1 = static_cast<float>(m - d * (dh - 2));
+            } else {
+                r1 = m;
+                b1 = static_cast<float>(d * (dh - 2) + m);
+            }
+        } else {
+            b1 = M;
+            if (dh < 4) {
+                r1 = m;
+                g1 = static_cast<float>(m - d * (dh - 4));
+            } else {
+                g1 = m;
+                r1 = static_cast<float>(d * (dh - 4) + m);
+            }
+        }
+    }
+    red = RoundHalfEven(static_cast<double>(r1) * 255);
+    green = RoundHalfEven(static_cast<double>(g1) * 255);
+    blue = RoundHalfEven(static_cast<double>(b1) * 255);
+}
+
+std::int32_t WrapHue(std::int32_t n)
+{
+    return n <= 200 ? n : n - 240;
+}
+
+std::int32_t HueNumberOfRow(int row)
+{
+    return RoundHalfEven(2.4 * row);
+}
+
+float HueOfNumber(std::int32_t n)
+{
+    return static_cast<float>(WrapHue(n) / 40.0);
+}
+
+double RowOfHue(float h)
+{
+    if (h < 0)
+        h = h + 6.0f;
+    return 40.0 * h / 2.4;
+}
+
+QString ToHexText(OLE_COLOR v)
+{
+    return QStringLiteral("&H") + QString::number(static_cast<std::uint32_t>(v), 16).toUpper();
+}
+
+QString ToHtmlText(OLE_COLOR v)
+{
+    const QString x = (QStringLiteral("00000") + QString::number(static_cast<std::uint32_t>(v), 16).toUpper()).right(6);
+    return QLatin1Char('#') + x.mid(4, 2) + x.mid(2, 2) + x.mid(0, 2);
+}
+
+QString HtmlToLongText(const QString& html)
+{
+    QString x = (QStringLiteral("00000") + html).right(6);
+    x.remove(QLatin1Char('#'));
+    const QString digits = x.right(2) + x.mid(2, 2) + x.left(2);
+    if (digits.isEmpty())
+        return QString();
+    std::uint32_t value = 0;
+    for (const QChar c : digits) {
+        const char16_t u = c.unicode();
+        int nibble;
+        if (u >= '0' && u <= '9')
+            nibble = u - '0';
+        else if (u >= 'A' && u <= 'F')
+            nibble = u - 'A' + 10;
+        else if (u >= 'a' && u <= 'f')
+            nibble = u - 'a' + 10;
+        else
+            return QString();
+        value = value * 16 + static_cast<std::uint32_t>(nibble);
+    }
+    return QString::number(value);
+}
+
+QString ToLongText(OLE_COLOR v)
+{
+    return HtmlToLongText(ToHtmlText(v).trimmed());
+}
+
+} // namespace mCPUtils

@@ -1,0 +1,35 @@
+#include "platform/Platform.h"
+
+#include "platform/QtFileSystem.h"
+#include "platform/QtMessageBox.h"
+
+namespace {
+
+Platform qtPlatform()
+{
+    static QtFileSystem files;
+    static QtMessageBox messages;
+    return Platform{&files, &messages};
+}
+
+Platform& current()
+{
+    static Platform services = qtPlatform();
+    return services;
+}
+
+} // namespace
+
+Platform& platform()
+{
+    return current();
+}
+
+Platform setPlatform(const Platform& services)
+{
+    const Platform previous = current();
+    const Platform qt = qtPlatform();
+    current().files = services.files ? services.files : qt.files;
+    current().messages = services.messages ? services.messages : qt.messages;
+    return previous;
+}

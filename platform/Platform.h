@@ -1,0 +1,17 @@
+#pragma once
+
+class FileSystem;
+class MessageBox;
+
+// The desktop services in use. Code outside platform/ reaches the desktop only
+// through these; tests install fakes with setPlatform().
+struct Platform {
+    FileSystem* files = nullptr;
+    MessageBox* messages = nullptr;
+};
+
+// The services in use: the Qt implementations unless others were installed.
+Platform& platform();
+// Installs services (null members keep the Qt implementation); returns the
+// previous set so a caller can put it back.
+Platform setPlatform(const Platform& services);
