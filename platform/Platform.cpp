@@ -2,6 +2,7 @@
 
 #include "platform/QtFileSystem.h"
 #include "platform/QtMessageBox.h"
+#include "platform/QtPopupMenu.h"
 
 namespace {
 
@@ -9,7 +10,8 @@ Platform qtPlatform()
 {
     static QtFileSystem files;
     static QtMessageBox messages;
-    return Platform{&files, &messages};
+    static QtPopupMenu menus;
+    return Platform{&files, &messages, &menus};
 }
 
 Platform& current()
@@ -31,5 +33,6 @@ Platform setPlatform(const Platform& services)
     const Platform qt = qtPlatform();
     current().files = services.files ? services.files : qt.files;
     current().messages = services.messages ? services.messages : qt.messages;
+    current().menus = services.menus ? services.menus : qt.menus;
     return previous;
 }

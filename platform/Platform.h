@@ -2,12 +2,14 @@
 
 class FileSystem;
 class MessageBox;
+class PopupMenu;
 
 // The desktop services in use. Code outside platform/ reaches the desktop only
 // through these; tests install fakes with setPlatform().
 struct Platform {
     FileSystem* files = nullptr;
     MessageBox* messages = nullptr;
+    PopupMenu* menus = nullptr;
 };
 
 // The services in use: the Qt implementations unless others were installed.

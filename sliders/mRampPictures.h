@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+
+// The four 198 x 15 ramp pictures of the ramp-style strip, drawn in code:
+// 0 spectrum, 1 greyscale, 2 spectrum in web-safe colours, 3 web-safe greys.
+namespace mRampPictures {
+
+inline constexpr int Width = 198;
+inline constexpr int Height = 15;
+inline constexpr int RampColumns = 190; // columns 190..197 are the swatch end
+
+const QImage& RampPicture(int index);
+// The 32 x 32 pointer shown over the strip.
+QCursor RampCursor();
+
+} // namespace mRampPictures

@@ -1,0 +1,65 @@
+#include "widgets/SurfaceBox.h"
+
+#include "widgets/mDraw.h"
+
+#include <QPainter>
+
+SurfaceBox::SurfaceBox(QWidget* parent, Border border)
+    : QWidget(parent)
+    , m_border(border)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SurfaceBox::setPicture(const QImage& picture)
+{
+    m_picture = picture;
+    syncSurfaceSize();
+    if (m_surface.isNull())
+        return;
+    QPainter p(&m_surface);
+    p.drawImage(0, 0, picture);
+    update();
+}
+
+std::int32_t SurfaceBox::GetPixel(int x, int y) const
+{
+    if (!m_surface.valid(x, y))
+        return -1;
+    const QRgb c = m_surface.pixel(x, y);
+    return qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16);
+}
+
+void SurfaceBox::resizeEvent(QResizeEvent*)
+{
+    syncSurfaceSize();
+}
+
+void SurfaceBox::syncSurfaceSize()
+{
+    const QSize inner(std::max(0, width() - 2 * borderWidth()), std::max(0, height() - 2 * borderWidth()));
+    if (inner == m_surface.size())
+        return;
+    // Keep what was drawn; new area starts in the background colour.
+    QImage grown(inner, QImage::Format_RGB32);
+    grown.fill(palette().color(backgroundRole()));
+    if (!grown.isNull() && !m_surface.isNull())
+        QPainter(&grown).drawImage(0, 0, m_surface);
+    m_surface = grown;
+}
+
+void SurfaceBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (m_border != NoBorder) {
+        QImage frame(size(), QImage::Format_RGB32);
+        const auto colours = mDraw::EdgeColours::FromPalette(palette());
+        if (m_border == SunkenBorder)
+            mDraw::DrawEdge(frame, {0, 0, width(), height()}, mDraw::EDGE_SUNKEN, mDraw::BF_RECT, colours);
+        else
+            mDraw::FillRect(frame, {0, 0, width(), height()}, palette().color(QPalette::WindowText));
+        p.drawImage(0, 0, frame);
+    }
+    syncSurfaceSize();
+    p.drawImage(borderWidth(), borderWidth(), m_surface);
+}

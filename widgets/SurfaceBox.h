@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// A box that keeps what is drawn into it: drawing goes into a persistent
+// image inside an optional 3D border, painting only shows that image, and
+// pixels read back from it. Its picture, when set, is drawn at the origin.
+class SurfaceBox : public QWidget {
+    Q_OBJECT
+public:
+    enum Border { NoBorder = 0, FlatBorder = 1, SunkenBorder = 2 };
+
+    explicit SurfaceBox(QWidget* parent = nullptr, Border border = NoBorder);
+
+    Border border() const { return m_border; }
+    int borderWidth() const { return int(m_border); }
+
+    // The drawing area, in its own pixels; call changed() after drawing.
+    QImage& surface()
+    {
+        syncSurfaceSize();
+        return m_surface;
+    }
+    const QImage& surface() const { return m_surface; }
+    void changed() { update(); }
+
+    // Draws picture at the origin of the drawing area (over what is there)
+    // and remembers it as the box's picture.
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return m_picture; }
+
+    // 0x00BBGGRR of the pixel at (x, y) of the drawing area, or -1 outside it.
+    std::int32_t GetPixel(int x, int y) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // A hidden widget gets its resize event only when shown; drawing may come
+    // before that, so the surface follows the size on every access too.
+    void syncSurfaceSize();
+
+    Border m_border;
+    QImage m_surface;
+    QImage m_picture;
+};

@@ -1,0 +1,93 @@
+#include "widgets/mDraw.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace mDraw {
+
+EdgeColours EdgeColours::FromPalette(const QPalette& palette)
+{
+    return EdgeColours{palette.color(QPalette::Light), palette.color(QPalette::Midlight),
+                       palette.color(QPalette::Dark), palette.color(QPalette::Shadow)};
+}
+
+void FillInclusive(QImage& surface, int x0, int y0, int x1, int y1, QColor colour)
+{
+    x0 = std::max(x0, 0);
+    y0 = std::max(y0, 0);
+    x1 = std::min(x1, surface.width() - 1);
+    y1 = std::min(y1, surface.height() - 1);
+    if (x1 < x0 || y1 < y0)
+        return;
+    const QRgb rgb = colour.rgb();
+    for (int y = y0; y <= y1; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(surface.scanLine(y));
+        std::fill(row + x0, row + x1 + 1, rgb);
+    }
+}
+
+void FillRect(QImage& surface, const Rect& r, QColor colour)
+{
+    FillInclusive(surface, r.left, r.top, r.right - 1, r.bottom - 1, colour);
+}
+
+void Line(QImage& surface, int x0, int y0, int x1, int y1, QColor colour)
+{
+    const QRgb rgb = colour.rgb();
+    const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
+    const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
+    int err = dx + dy;
+    while (x0 != x1 || y0 != y1) {
+        if (surface.valid(x0, y0))
+            reinterpret_cast<QRgb*>(surface.scanLine(y0))[x0] = rgb;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
+}
+
+namespace {
+
+// One ring of an edge: top-left colour first, then bottom-right.
+void ring(QImage& s, const Rect& r, unsigned sides, QColor topLeft, QColor bottomRight)
+{
+    if (sides & BF_TOP)
+        Line(s, r.left, r.top, r.right, r.top, topLeft);
+    if (sides & BF_LEFT)
+        Line(s, r.left, r.top, r.left, r.bottom, topLeft);
+    if (sides & BF_BOTTOM)
+        Line(s, r.left, r.bottom - 1, r.right, r.bottom - 1, bottomRight);
+    if (sides & BF_RIGHT)
+        Line(s, r.right - 1, r.top, r.right - 1, r.bottom, bottomRight);
+}
+
+} // namespace
+
+void DrawEdge(QImage& surface, const Rect& r, unsigned edge, unsigned sides, const EdgeColours& c)
+{
+    if (edge & BDR_RAISEDOUTER)
+        ring(surface, r, sides, c.light, c.darkShadow);
+    else if (edge & BDR_SUNKENOUTER)
+        ring(surface, r, sides, c.shadow, c.highlight);
+
+    const bool hasOuter = edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER);
+    Rect inner = r;
+    if (hasOuter) {
+        inner.left += (sides & BF_LEFT) ? 1 : 0;
+        inner.top += (sides & BF_TOP) ? 1 : 0;
+        inner.right -= (sides & BF_RIGHT) ? 1 : 0;
+        inner.bottom -= (sides & BF_BOTTOM) ? 1 : 0;
+    }
+    if (edge & BDR_RAISEDINNER)
+        ring(surface, inner, sides, c.highlight, c.shadow);
+    else if (edge & BDR_SUNKENINNER)
+        ring(surface, inner, sides, c.darkShadow, c.light);
+}
+
+} // namespace mDraw
