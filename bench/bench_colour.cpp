@@ -1,5 +1,6 @@
 // Colour conversion speed: the picker's own HslToRgb and the full 101 x 101
 // palette, each beside Qt's QColor::fromHslF doing the same work.
+#include "QtPaletteBaseline.h"
 #include "picker/PaletteBitmap.h"
 #include "picker/mCPUtils.h"
 
@@ -45,20 +46,6 @@ void BM_Palette(benchmark::State& state)
 }
 BENCHMARK(BM_Palette)->Unit(benchmark::kMicrosecond);
 
-void BM_Palette_QtBaseline(benchmark::State& state)
-{
-    constexpr int side = PaletteBitmap::Side;
-    std::vector<std::uint32_t> pixels(side * side);
-    float h = 0.0f;
-    for (auto _ : state) {
-        const float hue = (h < 0 ? h + 6 : h) / 6.0f;
-        for (int x = 0; x < side; ++x)
-            for (int y = 0; y < side; ++y)
-                pixels[x + side * y] = QColor::fromHslF(hue, (100 - x) / 100.0f, (100 - y) / 100.0f).rgb();
-        benchmark::DoNotOptimize(pixels.data());
-        h = h < 4.9f ? h + 0.1f : -0.95f;
-    }
-}
 BENCHMARK(BM_Palette_QtBaseline)->Unit(benchmark::kMicrosecond);
 
 } // namespace

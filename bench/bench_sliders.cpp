@@ -2,6 +2,8 @@
 // box steps, markers, Change), and one full ramp redraw, at the picker's size.
 #include "sliders/vRGBSliders.h"
 
+#include "QtBenchmarkMain.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <benchmark/benchmark.h>
@@ -39,12 +41,4 @@ BENCHMARK(BM_DrawRamps)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TINTARO_QT_BENCHMARK_MAIN()

@@ -1,5 +1,7 @@
 #include "platform/Platform.h"
 
+#include "platform/QtClipboard.h"
+#include "platform/QtColorDialog.h"
 #include "platform/QtFileSystem.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtPopupMenu.h"
@@ -11,7 +13,9 @@ Platform qtPlatform()
     static QtFileSystem files;
     static QtMessageBox messages;
     static QtPopupMenu menus;
-    return Platform{&files, &messages, &menus};
+    static QtClipboard clipboard;
+    static QtColorDialog colorDialog;
+    return Platform{&files, &messages, &menus, &clipboard, &colorDialog};
 }
 
 Platform& current()
@@ -34,5 +38,7 @@ Platform setPlatform(const Platform& services)
     current().files = services.files ? services.files : qt.files;
     current().messages = services.messages ? services.messages : qt.messages;
     current().menus = services.menus ? services.menus : qt.menus;
+    current().clipboard = services.clipboard ? services.clipboard : qt.clipboard;
+    current().colorDialog = services.colorDialog ? services.colorDialog : qt.colorDialog;
     return previous;
 }

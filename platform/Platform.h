@@ -1,5 +1,7 @@
 #pragma once
 
+class Clipboard;
+class ColorDialog;
 class FileSystem;
 class MessageBox;
 class PopupMenu;
@@ -10,6 +12,8 @@ struct Platform {
     FileSystem* files = nullptr;
     MessageBox* messages = nullptr;
     PopupMenu* menus = nullptr;
+    Clipboard* clipboard = nullptr;
+    ColorDialog* colorDialog = nullptr;
 };
 
 // The services in use: the Qt implementations unless others were installed.

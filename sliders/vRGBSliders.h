@@ -65,7 +65,7 @@ public:
     QLineEdit* txtColor(int i) const { return m_txtColor[static_cast<std::size_t>(i)]; }
     SurfaceBox* picRamp() const { return m_picRamp; }
     const QImage& surface() const { return m_surface; }
-    const SliderGeometry& geometry() const { return m_geometry; }
+    const SliderGeometry& sliderGeometry() const { return m_geometry; }
     mDraw::Rect MarkerRect(int k) const { return m_markerRect[static_cast<std::size_t>(k)]; }
     int rampRedrawCount() const { return m_rampRedraws; }
 

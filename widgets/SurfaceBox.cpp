@@ -1,6 +1,9 @@
 #include "widgets/SurfaceBox.h"
 
 #include "widgets/mDraw.h"
+#include "widgets/mMouse.h"
+
+#include <QMouseEvent>
 
 #include <QPainter>
 
@@ -62,4 +65,16 @@ void SurfaceBox::paintEvent(QPaintEvent*)
     }
     syncSurfaceSize();
     p.drawImage(borderWidth(), borderWidth(), m_surface);
+}
+
+void SurfaceBox::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position() - QPointF(borderWidth(), borderWidth());
+    emit MouseDown(mMouse::ButtonMask(event->button()), mMouse::ShiftMask(event->modifiers()), at.x(), at.y());
+}
+
+void SurfaceBox::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position() - QPointF(borderWidth(), borderWidth());
+    emit MouseMove(mMouse::ButtonMask(event->buttons()), mMouse::ShiftMask(event->modifiers()), at.x(), at.y());
 }

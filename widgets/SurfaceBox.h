@@ -33,9 +33,16 @@ public:
     // 0x00BBGGRR of the pixel at (x, y) of the drawing area, or -1 outside it.
     std::int32_t GetPixel(int x, int y) const;
 
+signals:
+    // Positions are in pixels of the drawing area.
+    void MouseDown(int Button, int Shift, double X, double Y);
+    void MouseMove(int Button, int Shift, double X, double Y);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     // A hidden widget gets its resize event only when shown; drawing may come

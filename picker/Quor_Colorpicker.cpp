@@ -1,0 +1,322 @@
+#include "picker/Quor_Colorpicker.h"
+
+#include "dialogs/gCommonDialog.h"
+#include "picker/mCPUtils.h"
+#include "platform/Clipboard.h"
+#include "platform/Platform.h"
+#include "sliders/RampSource.h"
+#include "sliders/vRGBSliders.h"
+#include "widgets/MouseLabel.h"
+#include "widgets/ShapeBox.h"
+#include "widgets/SurfaceBox.h"
+#include "widgets/Twips.h"
+#include "widgets/mDraw.h"
+
+#include <QBitmap>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+using mCPUtils::RoundHalfEven;
+
+namespace {
+
+// Design of the control, in twips.
+constexpr int ControlWidth = 3210;
+constexpr int ControlHeight = 3330;
+constexpr QRect PalRect = TwipsRect(120, 150, 1545, 1545);
+constexpr QRect HueRect = TwipsRect(1785, 150, 285, 1545);
+constexpr QSize HuePosSize(Px(45), Px(75));
+constexpr QRect StandardColorsRect = TwipsRect(120, 1755, 1950, 330);
+constexpr QRect SliderRect = TwipsRect(105, 2085, 1980, 1200);
+constexpr QRect CurColorRect = TwipsRect(2145, 150, 975, 825);
+constexpr QRect InfoLabelRects[3] = {TwipsRect(2145, 1500, 555, 210), TwipsRect(2145, 1005, 390, 180),
+                                     TwipsRect(2145, 2010, 510, 210)};
+constexpr const char* InfoCaptions[3] = {"LONG:", "HEX:", "HTML:"};
+constexpr QRect InfoBoxRects[3] = {TwipsRect(2145, 1215, 990, 240), TwipsRect(2145, 1725, 990, 240),
+                                   TwipsRect(2145, 2235, 990, 240)};
+constexpr QRect CopyRects[3] = {TwipsRect(2700, 1005, 390, 180), TwipsRect(2700, 1500, 390, 180),
+                                TwipsRect(2700, 2025, 390, 180)};
+constexpr int FavoriteLefts[4] = {2145, 2400, 2655, 2910};
+constexpr int FavoriteTops[3] = {2520, 2775, 3030};
+constexpr int FavoriteSide = 225;
+constexpr QRect SelectRect = TwipsRect(2130, 2490, 255, 270);
+constexpr QRect CopySelectRect = TwipsRect(2670, 2010, 465, 225);
+
+constexpr int PaletteMax = PaletteBitmap::Side - 1; // palette positions 0..100
+constexpr int HueBarColumns = 17;
+constexpr OLE_COLOR InitialColor = 0x00808080;
+
+QPixmap hueMarkerPixmap()
+{
+    // A solid black triangle pointing right: 1, 2, 3, 2 and 1 pixels wide.
+    QImage img(HuePosSize, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    const int widths[5] = {1, 2, 3, 2, 1};
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < widths[y]; ++x)
+            img.setPixel(x, y, qRgb(0, 0, 0));
+    return QPixmap::fromImage(img);
+}
+
+} // namespace
+
+// The palette as the sliders read it: its pixels and its top edge.
+class Quor_Colorpicker::PaletteSource : public RampSource {
+public:
+    explicit PaletteSource(const SurfaceBox* box) : m_box(box) {}
+    std::int32_t GetPixel(int x, int y) const override { return m_box->GetPixel(x, y); }
+    int Top() const override { return m_box->y(); }
+
+private:
+    const SurfaceBox* m_box;
+};
+
+Quor_Colorpicker::Quor_Colorpicker(QWidget* parent)
+    : QWidget(parent)
+    , m_iPal(new SurfaceBox(this, SurfaceBox::FlatBorder))
+    , m_iHue(new SurfaceBox(this, SurfaceBox::FlatBorder))
+    , m_iHuePos(new QLabel(this))
+    , m_cmdStandardColors(new QPushButton(QStringLiteral("Standard Colors"), this))
+    , m_cSlider(new vRGBSliders(this))
+    , m_lblCurColor(new MouseLabel(QString(), this))
+    , m_paletteSource(std::make_unique<PaletteSource>(m_iPal))
+{
+    setFixedSize(Px(ControlWidth), Px(ControlHeight));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
+    m_iPal->setGeometry(PalRect);
+    m_iHue->setGeometry(HueRect);
+    m_iHuePos->resize(HuePosSize);
+    m_iHuePos->setPixmap(hueMarkerPixmap());
+    m_iHuePos->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_cmdStandardColors->setGeometry(StandardColorsRect);
+    m_cSlider->setGeometry(SliderRect);
+    m_lblCurColor->setGeometry(CurColorRect);
+    m_lblCurColor->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_lblCurColor->setToolTip(QStringLiteral("Click to select."));
+    m_lblCurColor->setBackColor(InitialColor);
+
+    QFont copyFont(QStringLiteral("Verdana"));
+    copyFont.setPointSizeF(6.75);
+    for (std::size_t i = 0; i < 3; ++i) {
+        m_lblinfo[i] = new QLabel(QLatin1String(InfoCaptions[i]), this);
+        m_lblinfo[i]->setGeometry(InfoLabelRects[i]);
+        m_txtInfo[i] = new QLineEdit(this);
+        m_txtInfo[i]->setGeometry(InfoBoxRects[i]);
+        m_lblCopy[i] = new MouseLabel(QStringLiteral("Copy"), this);
+        m_lblCopy[i]->setGeometry(CopyRects[i]);
+        m_lblCopy[i]->setFont(copyFont);
+        m_lblCopy[i]->setCursor(Qt::PointingHandCursor);
+        const int index = static_cast<int>(i);
+        connect(m_lblCopy[i], &MouseLabel::Click, this, [this, index] { lblCopy_Click(index); });
+        connect(m_lblCopy[i], &MouseLabel::MouseDown, this, [this, index] { lblCopy_MouseDown(index); });
+        connect(m_lblCopy[i], &MouseLabel::MouseMove, this, [this, index] { lblCopy_MouseMove(index); });
+        connect(m_lblCopy[i], &MouseLabel::MouseUp, this, [this, index] { lblCopy_MouseUp(index); });
+    }
+    for (int i = 0; i < FavoriteCount; ++i) {
+        auto* box = new MouseLabel(QString(), this);
+        box->setGeometry(TwipsRect(FavoriteLefts[i % 4], FavoriteTops[i / 4], FavoriteSide, FavoriteSide));
+        box->setFrameStyle(QFrame::Box | QFrame::Plain);
+        box->setBackColor(0);
+        box->setToolTip(QStringLiteral("Left-Click to select, Right-Click to store color."));
+        connect(box, &MouseLabel::MouseDown, this, [this, i](int Button) { lblCol_MouseDown(i, Button); });
+        connect(box, &MouseLabel::Click, this, [this, i] { lblCol_Click(i); });
+        m_lblCol[static_cast<std::size_t>(i)] = box;
+    }
+    m_shpSelect = new ShapeBox(this);
+    m_shpSelect->setGeometry(SelectRect);
+    m_shpCopySelect = new ShapeBox(this);
+    m_shpCopySelect->setGeometry(CopySelectRect);
+
+    connect(m_cSlider, &vRGBSliders::Change, this, &Quor_Colorpicker::cSlider_Change);
+    connect(m_iHue, &SurfaceBox::MouseMove, this, &Quor_Colorpicker::iHue_MouseMove);
+    connect(m_iPal, &SurfaceBox::MouseDown, this, &Quor_Colorpicker::iPal_MouseDown);
+    connect(m_iPal, &SurfaceBox::MouseMove, this, &Quor_Colorpicker::iPal_MouseMove);
+    connect(m_lblCurColor, &MouseLabel::Click, this, &Quor_Colorpicker::lblCurColor_Click);
+    connect(m_cmdStandardColors, &QPushButton::clicked, this, &Quor_Colorpicker::cmdStandardColors_Click);
+
+    UserControl_Initialize();
+}
+
+Quor_Colorpicker::~Quor_Colorpicker() = default;
+
+void Quor_Colorpicker::UserControl_Initialize()
+{
+    m_currentHue = 0;
+    DrawHueBar();
+    lblCopy_MouseMove(0);
+    setColor(InitialColor);
+}
+
+void Quor_Colorpicker::resizeEvent(QResizeEvent*)
+{
+    // The control has one size; a host's attempt to change it is undone.
+    if (size() != QSize(Px(ControlWidth), Px(ControlHeight)))
+        resize(Px(ControlWidth), Px(ControlHeight));
+}
+
+// ---- colour and read-outs --------------------------------------------------
+
+OLE_COLOR Quor_Colorpicker::Color() const
+{
+    return m_lblCurColor->BackColor();
+}
+
+void Quor_Colorpicker::setCurColor(OLE_COLOR c)
+{
+    m_lblCurColor->setBackColor(c);
+}
+
+void Quor_Colorpicker::setColor(OLE_COLOR c)
+{
+    const int red = RedOf(c), green = GreenOf(c), blue = BlueOf(c);
+    setCurColor(RGB(red, green, blue));
+    m_cSlider->setcRedValue(red);
+    m_cSlider->setcGreenValue(green);
+    m_cSlider->setcBlueValue(blue);
+    UpdateReadouts();
+}
+
+OLE_COLOR Quor_Colorpicker::sColor(int n) const
+{
+    return m_lblCol[static_cast<std::size_t>(n - 1)]->BackColor();
+}
+
+void Quor_Colorpicker::setsColor(int n, OLE_COLOR c)
+{
+    m_lblCol[static_cast<std::size_t>(n - 1)]->setBackColor(c);
+}
+
+void Quor_Colorpicker::UpdateReadouts()
+{
+    const OLE_COLOR v = Color();
+    m_txtInfo[0]->setText(mCPUtils::ToHexText(v));
+    m_txtInfo[2]->setText(mCPUtils::ToHtmlText(v));
+    m_txtInfo[1]->setText(mCPUtils::HtmlToLongText(m_txtInfo[2]->text().trimmed()));
+    emit Colorchanged();
+}
+
+void Quor_Colorpicker::cSlider_Change()
+{
+    setCurColor(m_cSlider->CurrentColor());
+    UpdateReadouts();
+}
+
+// ---- hue bar and palette ---------------------------------------------------
+
+void Quor_Colorpicker::DrawHueBar()
+{
+    QImage& bar = m_iHue->surface();
+    for (int row = 0; row <= PaletteMax; ++row) {
+        std::int32_t r, g, b;
+        mCPUtils::HslToRgb(mCPUtils::HueOfNumber(mCPUtils::HueNumberOfRow(row)), 1.0f, 0.5f, r, g, b);
+        mDraw::Line(bar, 0, row, HueBarColumns, row, QColor(r, g, b));
+    }
+    m_iHue->changed();
+    m_paletteBitmap.InitPaletteBitmap(PaletteBitmap::Side, PaletteBitmap::Side);
+    DrawPalette(m_currentHue);
+}
+
+void Quor_Colorpicker::DrawPalette(float h)
+{
+    m_paletteBitmap.Fill(h);
+    m_paletteBitmap.SetDIBitsToDevice(m_iPal->surface());
+    m_iPal->changed();
+
+    if (h < 0)
+        h = h + 6.0f;
+    const double top = m_iHue->y() + 40.0 * h / 2.4 - 1;
+    m_iHuePos->move(m_iHue->x() - m_iHuePos->width(), RoundHalfEven(top));
+}
+
+void Quor_Colorpicker::iHue_MouseMove(int Button, int Shift, double X, double Y)
+{
+    Q_UNUSED(Shift);
+    if (Button != 1)
+        return;
+    Y = qBound(0.0, Y, double(PaletteMax));
+    const float h = mCPUtils::HueOfNumber(RoundHalfEven(2.4 * Y));
+    DrawPalette(h);
+    m_currentHue = h;
+    // Dragged sideways off the bar, the pointer still means the held row's colour.
+    const int x = qBound(0, RoundHalfEven(X), HueBarColumns - 1);
+    const OLE_COLOR pixel = m_iHue->GetPixel(x, RoundHalfEven(Y));
+    m_cSlider->setcRedValue(RedOf(pixel));
+    m_cSlider->setcGreenValue(GreenOf(pixel));
+    m_cSlider->setcBlueValue(BlueOf(pixel));
+}
+
+void Quor_Colorpicker::iPal_MouseDown(int Button, int Shift, double X, double Y)
+{
+    Q_UNUSED(Button);
+    iPal_MouseMove(1, Shift, X, Y);
+}
+
+void Quor_Colorpicker::iPal_MouseMove(int Button, int Shift, double X, double Y)
+{
+    if (Button != 1)
+        return;
+    X = qBound(0.0, X, double(PaletteMax));
+    Y = qBound(0.0, Y, double(PaletteMax));
+    const OLE_COLOR pixel = m_iPal->GetPixel(RoundHalfEven(X), RoundHalfEven(Y));
+    setCurColor(LowRgbOf(pixel));
+    m_cSlider->GetFromRamp(Button, Shift, X, Y, *m_paletteSource);
+    UpdateReadouts();
+}
+
+// ---- favourites, current colour, copy labels --------------------------------
+
+void Quor_Colorpicker::lblCol_MouseDown(int Index, int Button)
+{
+    MouseLabel* box = m_lblCol[static_cast<std::size_t>(Index)];
+    if (Button == 1)
+        setColor(box->BackColor());
+    else if (Button == 2)
+        box->setBackColor(Color());
+}
+
+void Quor_Colorpicker::lblCol_Click(int Index)
+{
+    const QRect box = m_lblCol[static_cast<std::size_t>(Index)]->geometry();
+    m_shpSelect->setGeometry(box.left() - 1, box.top() - 1, box.width() + 2, box.height() + 2);
+}
+
+void Quor_Colorpicker::lblCurColor_Click()
+{
+    setColor(Color());
+}
+
+void Quor_Colorpicker::lblCopy_Click(int Index)
+{
+    Clipboard& clipboard = *platform().clipboard;
+    clipboard.clear();
+    clipboard.setText(m_txtInfo[static_cast<std::size_t>(Index)]->text().trimmed());
+}
+
+void Quor_Colorpicker::lblCopy_MouseDown(int)
+{
+    m_shpCopySelect->setFillStyle(ShapeBox::Solid);
+}
+
+void Quor_Colorpicker::lblCopy_MouseMove(int Index)
+{
+    const QRect label = m_lblCopy[static_cast<std::size_t>(Index)]->geometry();
+    m_shpCopySelect->setGeometry(label.left() - 1, label.top() - 1, label.width() + 3, label.height() + 3);
+    m_shpCopySelect->raise();
+}
+
+void Quor_Colorpicker::lblCopy_MouseUp(int)
+{
+    m_shpCopySelect->setFillStyle(ShapeBox::Transparent);
+}
+
+// ---- standard colour dialog ---------------------------------------------------
+
+void Quor_Colorpicker::cmdStandardColors_Click()
+{
+    OLE_COLOR c = Color();
+    gCommonDialog dialog;
+    if (dialog.VBChooseColor(c, true, false, false, this, 0, false, nullptr))
+        setColor(c);
+}

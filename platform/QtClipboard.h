@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/Clipboard.h"
+
+class QtClipboard : public Clipboard {
+public:
+    void clear() override;
+    void setText(const QString& text) override;
+};

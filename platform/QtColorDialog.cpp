@@ -1,0 +1,75 @@
+#include "platform/QtColorDialog.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QPalette>
+
+namespace {
+
+QColor toQColor(OLE_COLOR c)
+{
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+OLE_COLOR toOle(const QColor& c)
+{
+    return RGB(c.red(), c.green(), c.blue());
+}
+
+struct SysColorRole {
+    QPalette::ColorGroup group;
+    QPalette::ColorRole role;
+};
+
+// Display elements 0..15 of the classic desktop and the palette roles that
+// play their part here.
+constexpr SysColorRole SysColorRoles[16] = {
+    {QPalette::Active, QPalette::Mid},               // 0 scroll bar
+    {QPalette::Active, QPalette::Dark},              // 1 desktop background
+    {QPalette::Active, QPalette::Highlight},         // 2 active caption
+    {QPalette::Inactive, QPalette::Highlight},       // 3 inactive caption
+    {QPalette::Active, QPalette::Window},            // 4 menu
+    {QPalette::Active, QPalette::Base},              // 5 window
+    {QPalette::Active, QPalette::Shadow},            // 6 window frame
+    {QPalette::Active, QPalette::WindowText},        // 7 menu text
+    {QPalette::Active, QPalette::Text},              // 8 window text
+    {QPalette::Active, QPalette::HighlightedText},   // 9 caption text
+    {QPalette::Active, QPalette::Button},            // 10 active border
+    {QPalette::Inactive, QPalette::Button},          // 11 inactive border
+    {QPalette::Active, QPalette::Dark},              // 12 application workspace
+    {QPalette::Active, QPalette::Highlight},         // 13 highlight
+    {QPalette::Active, QPalette::HighlightedText},   // 14 highlighted text
+    {QPalette::Active, QPalette::Button},            // 15 button face
+};
+
+} // namespace
+
+std::int32_t QtColorDialog::ChooseColorA(CHOOSECOLOR& record)
+{
+    // Qt's own dialog rather than a native one: only it takes and returns the
+    // row of custom colours.
+    QColorDialog dialog(record.hwndOwner ? record.hwndOwner->window() : nullptr);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    dialog.setOption(QColorDialog::ShowAlphaChannel, false);
+    dialog.setWindowModality(Qt::WindowModal);
+    if (record.lpCustColors)
+        for (int i = 0; i < 16; ++i)
+            QColorDialog::setCustomColor(i, toQColor((*record.lpCustColors)[static_cast<std::size_t>(i)]));
+    if (record.Flags & CHOOSECOLOR::CC_RGBINIT)
+        dialog.setCurrentColor(toQColor(record.rgbResult));
+    if (dialog.exec() != QDialog::Accepted)
+        return 0;
+    record.rgbResult = toOle(dialog.currentColor());
+    if (record.lpCustColors)
+        for (int i = 0; i < 16; ++i)
+            (*record.lpCustColors)[static_cast<std::size_t>(i)] = toOle(QColorDialog::customColor(i));
+    return 1;
+}
+
+OLE_COLOR QtColorDialog::GetSysColor(int index)
+{
+    if (index < 0 || index >= 16)
+        return 0;
+    const SysColorRole& r = SysColorRoles[index];
+    return toOle(QApplication::palette().color(r.group, r.role));
+}

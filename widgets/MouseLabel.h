@@ -1,0 +1,35 @@
+#pragma once
+
+#include "picker/OleColor.h"
+
+#include <QLabel>
+
+// A label that reports its mouse events the way the controls' handlers take
+// them (Button and Shift masks, pixel position) and can be a plain colour
+// box: with a back colour set it shows nothing but that colour.
+class MouseLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit MouseLabel(const QString& text = QString(), QWidget* parent = nullptr);
+
+    OLE_COLOR BackColor() const { return m_backColor; }
+    void setBackColor(OLE_COLOR color);
+
+signals:
+    void MouseDown(int Button, int Shift, double X, double Y);
+    void MouseMove(int Button, int Shift, double X, double Y);
+    void MouseUp(int Button, int Shift, double X, double Y);
+    // A left-button press and release on the label.
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    OLE_COLOR m_backColor = 0;
+    bool m_hasBackColor = false;
+    bool m_leftPressed = false;
+};
