@@ -4,6 +4,7 @@
 #include "platform/QtColorDialog.h"
 #include "platform/QtFileSystem.h"
 #include "platform/QtMessageBox.h"
+#include "platform/QtPointer.h"
 #include "platform/QtPopupMenu.h"
 
 namespace {
@@ -15,7 +16,8 @@ Platform qtPlatform()
     static QtPopupMenu menus;
     static QtClipboard clipboard;
     static QtColorDialog colorDialog;
-    return Platform{&files, &messages, &menus, &clipboard, &colorDialog};
+    static QtPointer pointer;
+    return Platform{&files, &messages, &menus, &clipboard, &colorDialog, &pointer};
 }
 
 Platform& current()
@@ -40,5 +42,6 @@ Platform setPlatform(const Platform& services)
     current().menus = services.menus ? services.menus : qt.menus;
     current().clipboard = services.clipboard ? services.clipboard : qt.clipboard;
     current().colorDialog = services.colorDialog ? services.colorDialog : qt.colorDialog;
+    current().pointer = services.pointer ? services.pointer : qt.pointer;
     return previous;
 }

@@ -4,6 +4,7 @@ class Clipboard;
 class ColorDialog;
 class FileSystem;
 class MessageBox;
+class Pointer;
 class PopupMenu;
 
 // The desktop services in use. Code outside platform/ reaches the desktop only
@@ -14,6 +15,7 @@ struct Platform {
     PopupMenu* menus = nullptr;
     Clipboard* clipboard = nullptr;
     ColorDialog* colorDialog = nullptr;
+    Pointer* pointer = nullptr;
 };
 
 // The services in use: the Qt implementations unless others were installed.

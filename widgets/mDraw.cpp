@@ -33,6 +33,15 @@ void FillRect(QImage& surface, const Rect& r, QColor colour)
 
 void Line(QImage& surface, int x0, int y0, int x1, int y1, QColor colour)
 {
+    if (y0 == y1 && x0 != x1) {
+        // Gradients are hundreds of horizontal lines: fill them as spans,
+        // still leaving out the end point.
+        if (x1 > x0)
+            FillInclusive(surface, x0, y0, x1 - 1, y0, colour);
+        else
+            FillInclusive(surface, x1 + 1, y0, x0, y0, colour);
+        return;
+    }
     const QRgb rgb = colour.rgb();
     const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
     const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/Pointer.h"
+
+class QtPointer : public Pointer {
+public:
+    QPoint cursorPos() const override;
+    QWidget* widgetAt(QPoint globalPos) const override;
+};

@@ -1,0 +1,186 @@
+#include "widgets/PictureButton.h"
+
+#include "platform/Platform.h"
+#include "platform/Pointer.h"
+#include "widgets/PropertyBag.h"
+#include "widgets/mMouse.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureButton::PictureButton(QWidget* parent)
+    : QWidget(parent)
+    , m_picture1Size(size())
+{
+    Timer1.setInterval(1);
+    connect(&Timer1, &QTimer::timeout, this, &PictureButton::Timer1_Timer);
+    setMouseTracking(true);
+}
+
+void PictureButton::setPicture(const QImage& v)
+{
+    m_picture = v;
+    Redraw();
+    emit PropertyChanged(QStringLiteral("Picture"));
+}
+
+void PictureButton::setPictureHover(const QImage& v)
+{
+    m_pictureHover = v;
+    Redraw();
+    emit PropertyChanged(QStringLiteral("PictureHover"));
+}
+
+void PictureButton::setPictureDown(const QImage& v)
+{
+    m_pictureDown = v;
+    Redraw();
+    emit PropertyChanged(QStringLiteral("PictureDown"));
+}
+
+void PictureButton::UserControl_InitProperties()
+{
+    m_picture = m_pictureHover = m_pictureDown = QImage();
+}
+
+void PictureButton::UserControl_ReadProperties(const PropertyBag& bag)
+{
+    m_picture = bag.ReadProperty(QStringLiteral("Picture"), QVariant()).value<QImage>();
+    m_pictureHover = bag.ReadProperty(QStringLiteral("PictureHover"), QVariant()).value<QImage>();
+    m_pictureDown = bag.ReadProperty(QStringLiteral("PictureDown"), QVariant()).value<QImage>();
+}
+
+void PictureButton::UserControl_WriteProperties(PropertyBag& bag) const
+{
+    const auto write = [&](const char* key, const QImage& img) {
+        bag.WriteProperty(QLatin1String(key), img.isNull() ? QVariant() : QVariant(img), QVariant());
+    };
+    write("Picture", m_picture);
+    write("PictureHover", m_pictureHover);
+    write("PictureDown", m_pictureDown);
+}
+
+bool PictureButton::pointerOver() const
+{
+    const Pointer& pointer = *platform().pointer;
+    return pointer.widgetAt(pointer.cursorPos()) == this;
+}
+
+void PictureButton::Redraw()
+{
+    const QImage& shown = m_state == Hover ? m_pictureHover : m_state == Pressed ? m_pictureDown : m_picture;
+    if (!shown.isNull())
+        m_picture1Size = shown.size();
+    if (m_surface.size() != m_picture1Size)
+        m_surface = QImage(m_picture1Size, QImage::Format_ARGB32_Premultiplied);
+    m_surface.fill(Qt::transparent);
+    if (!shown.isNull() && !m_surface.isNull())
+        QPainter(&m_surface).drawImage(0, 0, shown);
+    update();
+    // Resizing to the size it already has sends no resize and so no second redraw.
+    if (size() != m_picture1Size)
+        resize(m_picture1Size);
+}
+
+void PictureButton::resizeEvent(QResizeEvent*)
+{
+    Redraw();
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawImage(0, 0, m_surface);
+}
+
+void PictureButton::UserControl_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y)
+{
+    emit MouseDown(Button, Shift, X, Y);
+    if (Button == 1) {
+        m_state = Pressed;
+        Redraw();
+    }
+}
+
+void PictureButton::UserControl_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y)
+{
+    emit MouseMove(Button, Shift, X, Y);
+    if (Button >= 2)
+        return;
+    if (!pointerOver()) {
+        m_hover = false;
+        m_state = Normal;
+        Redraw();
+    } else if (Button == 0 && !m_hover) {
+        Timer1.start();
+        m_hover = true;
+        emit MouseEnter();
+        m_state = Hover;
+        Redraw();
+    } else if (Button == 1) {
+        m_hover = true;
+        m_state = Pressed;
+        Redraw();
+        m_hover = false;
+    }
+}
+
+void PictureButton::UserControl_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y)
+{
+    emit MouseUp(Button, Shift, X, Y);
+    m_state = pointerOver() ? Hover : Normal;
+    Redraw();
+}
+
+void PictureButton::Timer1_Timer()
+{
+    if (pointerOver())
+        return;
+    Timer1.stop();
+    m_hover = false;
+    emit MouseLeave();
+    m_state = Normal;
+    Redraw();
+}
+
+namespace {
+
+std::int16_t buttonOf(Qt::MouseButtons b)
+{
+    return static_cast<std::int16_t>(mMouse::ButtonMask(b));
+}
+
+std::int16_t shiftOf(const QMouseEvent* e)
+{
+    return static_cast<std::int16_t>(mMouse::ShiftMask(e->modifiers()));
+}
+
+} // namespace
+
+void PictureButton::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        m_leftDown = true;
+    UserControl_MouseDown(buttonOf(e->button()), shiftOf(e), float(e->position().x()), float(e->position().y()));
+}
+
+void PictureButton::mouseMoveEvent(QMouseEvent* e)
+{
+    UserControl_MouseMove(buttonOf(e->buttons()), shiftOf(e), float(e->position().x()), float(e->position().y()));
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* e)
+{
+    UserControl_MouseUp(buttonOf(e->button()), shiftOf(e), float(e->position().x()), float(e->position().y()));
+    if (e->button() == Qt::LeftButton && m_leftDown) {
+        m_leftDown = false;
+        if (rect().contains(e->position().toPoint()))
+            emit Click();
+    }
+}
+
+void PictureButton::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    // The second press of a double click is still a press for the pictures.
+    mousePressEvent(e);
+    emit DblClick();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+
+class PropertyBag;
+
+// A button made of three pictures: normal, hover and pressed. It takes the
+// size of the picture it shows and passes its mouse events on, adding
+// MouseEnter and MouseLeave. Leaving is noticed by a 1 ms timer that runs
+// only while the pointer is over the button.
+class PictureButton : public QWidget {
+    Q_OBJECT
+public:
+    enum State : std::int16_t { Normal = 0, Hover = 1, Pressed = 2 };
+
+    explicit PictureButton(QWidget* parent = nullptr);
+
+    const QImage& Picture() const { return m_picture; }
+    void setPicture(const QImage& v);
+    const QImage& PictureHover() const { return m_pictureHover; }
+    void setPictureHover(const QImage& v);
+    const QImage& PictureDown() const { return m_pictureDown; }
+    void setPictureDown(const QImage& v);
+
+    void UserControl_InitProperties();
+    void UserControl_ReadProperties(const PropertyBag& bag);
+    void UserControl_WriteProperties(PropertyBag& bag) const;
+
+    std::int16_t state() const { return m_state; }
+    bool hoverFlag() const { return m_hover; }
+    bool timerRunning() const { return Timer1.isActive(); }
+    const QImage& surface() const { return m_surface; }
+
+signals:
+    void Click();
+    void DblClick();
+    void MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void MouseEnter();
+    void MouseLeave();
+    void PropertyChanged(const QString& name);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void UserControl_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void UserControl_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void UserControl_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void Timer1_Timer();
+    bool pointerOver() const;
+    void Redraw();
+
+    QImage m_picture, m_pictureHover, m_pictureDown;
+    bool m_hover = false;
+    std::int16_t m_state = Normal;
+    QTimer Timer1;
+    QSize m_picture1Size; // the size of the last picture shown
+    QImage m_surface;
+    bool m_leftDown = false;
+};
