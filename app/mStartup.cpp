@@ -1,12 +1,12 @@
 #include "app/mStartup.h"
 
-#include "app/PlaceholderWindow.h"
+#include "app/fMain.h"
 
 namespace mStartup {
 
 void Main()
 {
-    auto* window = new PlaceholderWindow;
+    auto* window = new fMain;
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Form_Load();
     window->show();

@@ -83,7 +83,10 @@ Quor_Colorpicker::Quor_Colorpicker(QWidget* parent)
     , m_paletteSource(std::make_unique<PaletteSource>(m_iPal))
 {
     setFixedSize(Px(ControlWidth), Px(ControlHeight));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    QFont own(QStringLiteral("MS Sans Serif"), 8);
+    own.setBold(false); // stated, so a bold host font does not reach the captions
+    setFont(own);
+    setAutoFillBackground(true); // an opaque control, like the sliders inside it
 
     m_iPal->setGeometry(PalRect);
     m_iHue->setGeometry(HueRect);

@@ -4,7 +4,10 @@
 #include "platform/QtColorDialog.h"
 #include "platform/QtFileSystem.h"
 #include "platform/QtMessageBox.h"
+#include "platform/NoRegistry.h"
 #include "platform/QtPointer.h"
+#include "platform/QtScreen.h"
+#include "platform/QtShell.h"
 #include "platform/QtPopupMenu.h"
 
 namespace {
@@ -17,7 +20,10 @@ Platform qtPlatform()
     static QtClipboard clipboard;
     static QtColorDialog colorDialog;
     static QtPointer pointer;
-    return Platform{&files, &messages, &menus, &clipboard, &colorDialog, &pointer};
+    static QtShell shell;
+    static QtScreen screen;
+    static NoRegistry registry;
+    return Platform{&files, &messages, &menus, &clipboard, &colorDialog, &pointer, &shell, &screen, &registry};
 }
 
 Platform& current()
@@ -43,5 +49,8 @@ Platform setPlatform(const Platform& services)
     current().clipboard = services.clipboard ? services.clipboard : qt.clipboard;
     current().colorDialog = services.colorDialog ? services.colorDialog : qt.colorDialog;
     current().pointer = services.pointer ? services.pointer : qt.pointer;
+    current().shell = services.shell ? services.shell : qt.shell;
+    current().screen = services.screen ? services.screen : qt.screen;
+    current().registry = services.registry ? services.registry : qt.registry;
     return previous;
 }

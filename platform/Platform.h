@@ -6,6 +6,9 @@ class FileSystem;
 class MessageBox;
 class Pointer;
 class PopupMenu;
+class Registry;
+class Screen;
+class Shell;
 
 // The desktop services in use. Code outside platform/ reaches the desktop only
 // through these; tests install fakes with setPlatform().
@@ -16,6 +19,9 @@ struct Platform {
     Clipboard* clipboard = nullptr;
     ColorDialog* colorDialog = nullptr;
     Pointer* pointer = nullptr;
+    Shell* shell = nullptr;
+    Screen* screen = nullptr;
+    Registry* registry = nullptr;
 };
 
 // The services in use: the Qt implementations unless others were installed.

@@ -44,7 +44,9 @@ vRGBSliders::vRGBSliders(QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    QFont own(QStringLiteral("MS Sans Serif"), 8);
+    own.setBold(false); // stated, so a bold host font does not reach the boxes
+    setFont(own);
 
     tmrDraw.setSingleShot(true);
     tmrDraw.setInterval(RedrawDelayMs);

@@ -70,9 +70,10 @@ void PictureButton::Redraw()
 {
     const QImage& shown = m_state == Hover ? m_pictureHover : m_state == Pressed ? m_pictureDown : m_picture;
     if (!shown.isNull())
-        m_picture1Size = shown.size();
-    if (m_surface.size() != m_picture1Size)
-        m_surface = QImage(m_picture1Size, QImage::Format_ARGB32_Premultiplied);
+        m_picture1Size = shown.deviceIndependentSize().toSize();
+    const qreal dpr = shown.isNull() ? devicePixelRatioF() : shown.devicePixelRatio();
+    m_surface = QImage((QSizeF(m_picture1Size) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    m_surface.setDevicePixelRatio(dpr);
     m_surface.fill(Qt::transparent);
     if (!shown.isNull() && !m_surface.isNull())
         QPainter(&m_surface).drawImage(0, 0, shown);

@@ -8,8 +8,9 @@
 class FakePointer : public Pointer {
 public:
     QWidget* under = nullptr;
+    QPoint pos{5, 5};
     mutable int asked = 0;
-    QPoint cursorPos() const override { return QPoint(5, 5); }
+    QPoint cursorPos() const override { return pos; }
     QWidget* widgetAt(QPoint) const override
     {
         ++asked;

@@ -1,0 +1,372 @@
+#include "app/fMain.h"
+
+#include "app/MainLayout.h"
+#include "app/Util.h"
+#include "app/fAbout.h"
+#include "app/fHelp.h"
+#include "app/fScreen.h"
+#include "app/mArtwork.h"
+#include "app/mSetup.h"
+#include "picker/Quor_Colorpicker.h"
+#include "platform/Platform.h"
+#include "platform/Pointer.h"
+#include "platform/PopupMenu.h"
+#include "platform/Screen.h"
+#include "platform/Shell.h"
+#include "widgets/MouseLabel.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PropertyBag.h"
+#include "widgets/Twips.h"
+#include "widgets/zelFrames.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+bool fMain::CaptureForeground = true;
+
+namespace {
+
+constexpr OLE_COLOR WindowBackColor = 0x00C0C0C0;
+constexpr QSize ClientSize(Px(8040), Px(7110));
+constexpr QRect BannerRect = TwipsRect(480, 525, 7020, 900);
+constexpr QRect LogoRect = TwipsRect(375, 1065, 3960, 375);
+constexpr int ButtonLefts[3] = {6690, 7080, 7470};
+constexpr int ButtonTop = 90, ButtonSide = 315;
+constexpr const char* ButtonKinds[3] = {"menu", "minimise", "close"};
+constexpr QRect FrameRects[2] = {TwipsRect(255, 1590, 3675, 4500), TwipsRect(4080, 1590, 3675, 4500)};
+constexpr QPoint PickerPos(Px(255), Px(630));
+constexpr QRect ScreenButtonRect = TwipsRect(255, 4050, 1215, 315);
+constexpr QRect SampleRects[5] = {TwipsRect(2370, 6225, 3330, 750), TwipsRect(5790, 6225, 1125, 765),
+                                  TwipsRect(5985, 5250, 810, 525), TwipsRect(1140, 6225, 1125, 765),
+                                  TwipsRect(1335, 5265, 810, 525)};
+constexpr QRect ColorCursorRect = TwipsRect(270, 5655, 420, 645);
+
+constexpr int MenuAbout = 1000;
+constexpr int MenuQuickHelp = 1001;
+
+QColor toQColor(OLE_COLOR c)
+{
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+void setTextColor(QWidget* w, OLE_COLOR c)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, toQColor(c));
+    w->setPalette(pal);
+}
+
+// The frames as designed: a loaded frame's defaults with these values.
+PropertyBag frameDesign(bool foreground, OLE_COLOR windowBack)
+{
+    PropertyBag bag;
+    const auto i32 = [&](const char* key, OLE_COLOR v) {
+        bag.WriteProperty(QLatin1String(key), QVariant::fromValue<qint32>(v), QVariant());
+    };
+    i32("BackColor", foreground ? 0x00E0E0E0 : windowBack);
+    i32("FillColor", foreground ? 0x00E0FFFF : 0x00C0A080);
+    bag.WriteProperty(QStringLiteral("RoundedCornerTxtBox"), foreground, QVariant());
+    bag.WriteProperty(QStringLiteral("Caption"), foreground ? QStringLiteral("Foreground Color") : QStringLiteral("Background Color"), QVariant());
+    i32("TextColor", 0x00FFFFFF);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setBold(true);
+    font.setPointSizeF(9.75);
+    bag.WriteProperty(QStringLiteral("Font"), font, QVariant());
+    i32("ThemeColor", 5);
+    i32("ColorFrom", 0x00808080);
+    i32("ColorTo", 0x00808080);
+    return bag;
+}
+
+} // namespace
+
+fMain::fMain(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_imBanner(new MouseLabel(QString(), this))
+    , m_lblLogo(new MouseLabel(QString(), this))
+    , m_frForeground(new zelFrames(this))
+    , m_frBackground(new zelFrames(this))
+    , m_cpFore(new Quor_Colorpicker(m_frForeground))
+    , m_cpBack(new Quor_Colorpicker(m_frBackground))
+    , m_lbColor(new QWidget(this))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(ClientSize);
+    setWindowIcon(mArtwork::ProgramIcon());
+    m_surface = QImage(ClientSize, QImage::Format_RGB32);
+    m_surface.fill(toQColor(WindowBackColor));
+    const qreal dpr = devicePixelRatioF();
+
+    m_imBanner->setGeometry(BannerRect);
+    m_imBanner->setPixmap(QPixmap::fromImage(mArtwork::Banner(dpr)));
+    connect(m_imBanner, &MouseLabel::Click, this, &fMain::imBanner_Click);
+    m_lblLogo->setGeometry(LogoRect);
+    connect(m_lblLogo, &MouseLabel::MouseDown, this, &fMain::lblLogo_MouseDown);
+
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new PictureButton(this);
+        button->move(Px(ButtonLefts[i]), Px(ButtonTop));
+        button->resize(Px(ButtonSide), Px(ButtonSide));
+        const QString kind = QLatin1String(ButtonKinds[i]);
+        button->setPicture(mArtwork::Button(kind, mArtwork::ButtonState::Normal, dpr));
+        button->setPictureHover(mArtwork::Button(kind, mArtwork::ButtonState::Hover, dpr));
+        button->setPictureDown(mArtwork::Button(kind, mArtwork::ButtonState::Down, dpr));
+        connect(button, &PictureButton::Click, this, [this, i] { btnForm_Click(i); });
+        m_btnForm[static_cast<std::size_t>(i)] = button;
+    }
+
+    const std::array<zelFrames*, 2> frames{m_frForeground, m_frBackground};
+    const std::array<Quor_Colorpicker*, 2> pickers{m_cpFore, m_cpBack};
+    for (std::size_t i = 0; i < 2; ++i) {
+        frames[i]->setGeometry(FrameRects[i]);
+        frames[i]->setAmbient({QString(), WindowBackColor, font()});
+        frames[i]->UserControl_ReadProperties(frameDesign(i == 0, WindowBackColor));
+        pickers[i]->move(PickerPos);
+        auto* screenButton = new QPushButton(QStringLiteral("From Screen"), frames[i]);
+        screenButton->setGeometry(ScreenButtonRect);
+        QFont verdana(QStringLiteral("Verdana"), 8);
+        verdana.setBold(false);
+        screenButton->setFont(verdana);
+        const int index = static_cast<int>(i);
+        connect(screenButton, &QPushButton::clicked, this, [this, index] { cmdScreen_Click(index); });
+        m_cmdScreen[i] = screenButton;
+    }
+    connect(m_cpFore, &Quor_Colorpicker::Colorchanged, this, &fMain::cpFore_Colorchanged);
+    connect(m_cpBack, &Quor_Colorpicker::Colorchanged, this, &fMain::cpBack_Colorchanged);
+
+    for (int i = 0; i < 5; ++i) {
+        auto* label = new MouseLabel(QString(), this);
+        label->setGeometry(SampleRects[i]);
+        connect(label, &MouseLabel::Click, this, [this, i] { lblSample_Click(i); });
+        m_lblSample[static_cast<std::size_t>(i)] = label;
+    }
+    QFont sampleFont(QStringLiteral("Arial"));
+    sampleFont.setBold(true);
+    m_lblSample[0]->setFont(sampleFont);
+    m_lblSample[0]->setAlignment(Qt::AlignCenter);
+    m_lblSample[0]->setCursor(mArtwork::LinkCursor(dpr));
+
+    // Holds the capture cross-hair; nothing shows of it.
+    m_lbColor->setGeometry(ColorCursorRect);
+    m_lbColor->setCursor(mArtwork::CaptureCursor(dpr));
+    m_lbColor->hide();
+}
+
+fMain::~fMain() = default;
+
+fHelp* fMain::helpWindow() const
+{
+    return m_help;
+}
+
+fAbout* fMain::aboutWindow() const
+{
+    return m_about;
+}
+
+void fMain::Form_Load()
+{
+    QFont sampleFont = m_lblSample[0]->font();
+    sampleFont.setPointSize(16);
+    m_lblSample[0]->setFont(sampleFont);
+    m_lblSample[0]->setText(QStringLiteral("Visit ") + QStringLiteral("Tolvex"));
+    m_imBanner->setCursor(m_lblSample[0]->cursor());
+    setWindowTitle(QStringLiteral("Tintaro") + QStringLiteral(" by ") + QStringLiteral("Tolvex"));
+
+    mSetup::ReadSetup();
+    const SetupData& data = mSetup::Setup();
+    m_cpFore->setColor(data.ForePickerColor);
+    for (int n = 1; n <= Quor_Colorpicker::FavoriteCount; ++n)
+        m_cpFore->setsColor(n, data.ForeFavorites[n - 1]);
+    m_cpBack->setColor(data.BackPickerColor);
+    for (int n = 1; n <= Quor_Colorpicker::FavoriteCount; ++n)
+        m_cpBack->setsColor(n, data.BackFavorites[n - 1]);
+
+    // Open in the middle of the primary screen.
+    const QRect screen = platform().screen->primaryGeometry();
+    if (screen.isValid())
+        move(screen.center() - rect().center());
+}
+
+// ---- sample strip --------------------------------------------------------------
+
+void fMain::cpFore_Colorchanged()
+{
+    const OLE_COLOR c = m_cpFore->Color();
+    setTextColor(m_lblSample[0], c);
+    m_lblSample[2]->setBackColor(c);
+    m_lblSample[4]->setBackColor(c);
+}
+
+void fMain::cpBack_Colorchanged()
+{
+    const OLE_COLOR c = m_cpBack->Color();
+    m_lblSample[0]->setBackColor(c);
+    m_lblSample[1]->setBackColor(c);
+    m_lblSample[3]->setBackColor(c);
+}
+
+// ---- title area ----------------------------------------------------------------
+
+void fMain::btnForm_Click(int Index)
+{
+    if (Index == 0) {
+        const QList<PopupMenu::Item> items{{MenuQuickHelp, QStringLiteral("Quick Help"), false},
+                                           {MenuAbout, QStringLiteral("About"), false}};
+        const int chosen = platform().menus->popup(items, platform().pointer->cursorPos(), PopupMenu::RightAtPoint);
+        if (chosen == MenuAbout) {
+            if (!m_about)
+                m_about = new fAbout(this);
+            showOwned(m_about);
+        } else if (chosen == MenuQuickHelp) {
+            if (!m_help)
+                m_help = new fHelp(this);
+            showOwned(m_help);
+        }
+    } else if (Index == 1) {
+        if (!isMinimized())
+            showMinimized();
+    } else if (Index == 2) {
+        close();
+    }
+}
+
+void fMain::showOwned(QWidget* window)
+{
+    // A second choice brings the open window forward rather than a copy.
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void fMain::imBanner_Click()
+{
+    Util::OpenWebPage(QLatin1String(Util::WebAddress));
+}
+
+void fMain::lblSample_Click(int)
+{
+    Util::OpenWebPage(QLatin1String(Util::WebAddress));
+}
+
+void fMain::Form_MouseDown()
+{
+    Util::DragWindow(this);
+}
+
+void fMain::lblLogo_MouseDown()
+{
+    Util::DragWindow(this);
+}
+
+void fMain::mousePressEvent(QMouseEvent*)
+{
+    Form_MouseDown();
+}
+
+// ---- layout ---------------------------------------------------------------------
+
+void fMain::Form_Resize()
+{
+    // The shadows fall where the frames cover the window's own surface.
+    QImage shadows = m_surface;
+    Util::DrawShadow(shadows, m_cpFore->geometry());
+    Util::DrawShadow(shadows, m_cpBack->geometry());
+    QPainter keep(&m_surface);
+    for (const zelFrames* frame : {m_frForeground, m_frBackground})
+        keep.drawImage(frame->geometry(), shadows, frame->geometry());
+    keep.end();
+
+    std::array<QSizeF, 5> samples;
+    for (std::size_t i = 0; i < 5; ++i)
+        samples[i] = m_lblSample[i]->size();
+    const MainLayout l = MainLayout::Compute(width(), m_lblLogo->size(), m_imBanner->size(), samples, m_lblSample[0]->y());
+    const auto place = [](QWidget* w, const QRectF& r) { w->setGeometry(r.toRect()); };
+    place(m_lblLogo, l.lblLogo);
+    place(m_imBanner, l.imBanner);
+    for (std::size_t i = 0; i < 5; ++i)
+        place(m_lblSample[i], l.lblSample[i]);
+}
+
+void fMain::resizeEvent(QResizeEvent*)
+{
+    Form_Resize();
+}
+
+void fMain::showEvent(QShowEvent*)
+{
+    Form_Resize();
+}
+
+void fMain::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        Form_Resize(); // restored
+    QWidget::changeEvent(event);
+}
+
+void fMain::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawImage(0, 0, m_surface);
+}
+
+// ---- screen capture --------------------------------------------------------------
+
+void fMain::cmdScreen_Click(int Index)
+{
+    if (Index != 0 && Index != 1)
+        return;
+    CaptureForeground = Index == 0;
+    StartScreenCapture();
+}
+
+void fMain::StartScreenCapture()
+{
+    if (!isMinimized())
+        showMinimized();
+    QCoreApplication::processEvents(); // the window leaves the screen before the photograph
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (m_screen && m_screen->isVisible()) {
+        m_screen->close();
+        QApplication::restoreOverrideCursor();
+        return;
+    }
+    if (!m_screen)
+        m_screen = std::make_unique<fScreen>(this);
+    m_screen->setGeometry(platform().screen->primaryGeometry());
+    m_screen->setCursor(m_lbColor->cursor());
+    m_screen->setPicture(platform().screen->CaptureScreen());
+    m_screen->show();
+    QApplication::restoreOverrideCursor();
+}
+
+// ---- closing ----------------------------------------------------------------------
+
+void fMain::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void fMain::Form_Unload()
+{
+    if (m_unloaded)
+        return; // one save, whichever way the window was closed
+    m_unloaded = true;
+    SetupData& data = mSetup::Setup();
+    for (int n = 1; n <= Quor_Colorpicker::FavoriteCount; ++n)
+        data.ForeFavorites[n - 1] = m_cpFore->sColor(n);
+    data.ForePickerColor = m_cpFore->Color();
+    for (int n = 1; n <= Quor_Colorpicker::FavoriteCount; ++n)
+        data.BackFavorites[n - 1] = m_cpBack->sColor(n);
+    data.BackPickerColor = m_cpBack->Color();
+    mSetup::WriteSetup();
+
+    // Every other window goes with this one, without events of its own.
+    delete m_help;
+    delete m_about;
+    m_screen.reset();
+    platform().shell->quit();
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class MouseLabel;
+class PictureButton;
+class QPushButton;
+class Quor_Colorpicker;
+class fAbout;
+class fHelp;
+class fScreen;
+class zelFrames;
+
+// The program's window: the foreground and background pickers in their
+// frames, the sample strip showing one colour on the other, and its own
+// title area (banner, menu, minimise and close buttons). Loading reads the
+// settings into the pickers; closing writes them back and ends the program.
+class fMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit fMain(QWidget* parent = nullptr);
+    ~fMain() override;
+
+    // Which picker a screen capture fills: true the foreground one.
+    static bool CaptureForeground;
+
+    void Form_Load();
+
+    Quor_Colorpicker* cpFore() const { return m_cpFore; }
+    Quor_Colorpicker* cpBack() const { return m_cpBack; }
+    zelFrames* frForeground() const { return m_frForeground; }
+    zelFrames* frBackground() const { return m_frBackground; }
+    PictureButton* btnForm(int i) const { return m_btnForm[static_cast<std::size_t>(i)]; }
+    QPushButton* cmdScreen(int i) const { return m_cmdScreen[static_cast<std::size_t>(i)]; }
+    MouseLabel* lblSample(int i) const { return m_lblSample[static_cast<std::size_t>(i)]; }
+    MouseLabel* imBanner() const { return m_imBanner; }
+    MouseLabel* lblLogo() const { return m_lblLogo; }
+    QWidget* lbColor() const { return m_lbColor; }
+    fHelp* helpWindow() const;
+    fAbout* aboutWindow() const;
+    fScreen* captureWindow() const { return m_screen.get(); }
+    const QImage& surface() const { return m_surface; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void cpFore_Colorchanged();
+    void cpBack_Colorchanged();
+    void btnForm_Click(int Index);
+    void cmdScreen_Click(int Index);
+    void imBanner_Click();
+    void lblSample_Click(int Index);
+    void Form_MouseDown();
+    void lblLogo_MouseDown();
+    void Form_Resize();
+    void Form_Unload();
+    void StartScreenCapture();
+    void showOwned(QWidget* window);
+
+    QImage m_surface; // the window's own drawing, under its controls
+    MouseLabel* m_imBanner;
+    MouseLabel* m_lblLogo;
+    std::array<PictureButton*, 3> m_btnForm{};
+    zelFrames* m_frForeground;
+    zelFrames* m_frBackground;
+    Quor_Colorpicker* m_cpFore;
+    Quor_Colorpicker* m_cpBack;
+    std::array<QPushButton*, 2> m_cmdScreen{};
+    std::array<MouseLabel*, 5> m_lblSample{};
+    QWidget* m_lbColor;
+    QPointer<fHelp> m_help;
+    QPointer<fAbout> m_about;
+    std::unique_ptr<fScreen> m_screen;
+    bool m_unloaded = false;
+};

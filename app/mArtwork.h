@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QImage>
+
+// The program's pictures, drawn from the SVG artwork it ships, at the
+// screen's pixel ratio so they stay sharp on high-density displays.
+namespace mArtwork {
+
+enum class ButtonState { Normal, Hover, Down };
+
+// The 468 x 60 banner.
+QImage Banner(qreal devicePixelRatio);
+// A 21 x 21 title-area button: "menu", "minimise" or "close".
+QImage Button(const QString& kind, ButtonState state, qreal devicePixelRatio);
+// The pointer over the banner and the sample: a pointing hand.
+QCursor LinkCursor(qreal devicePixelRatio);
+// The 32 x 32 bullseye of the screen capture.
+QCursor CaptureCursor(qreal devicePixelRatio);
+QIcon ProgramIcon();
+
+} // namespace mArtwork
