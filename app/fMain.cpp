@@ -20,6 +20,9 @@
 #include "widgets/zelFrames.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QWindow>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -326,7 +329,16 @@ void fMain::StartScreenCapture()
 {
     if (!isMinimized())
         showMinimized();
-    QCoreApplication::processEvents(); // the window leaves the screen before the photograph
+    // Let the window leave the screen before the photograph. The window
+    // manager unmaps it a moment later, so wait for that, but not for long:
+    // without a window manager a minimised window stays where it is.
+    QCoreApplication::processEvents();
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && windowHandle()->isExposed() && waited.elapsed() < 250) {
+        QThread::msleep(5);
+        QCoreApplication::processEvents();
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (m_screen && m_screen->isVisible()) {
         m_screen->close();
@@ -338,7 +350,9 @@ void fMain::StartScreenCapture()
     m_screen->setGeometry(platform().screen->primaryGeometry());
     m_screen->setCursor(m_lbColor->cursor());
     m_screen->setPicture(platform().screen->CaptureScreen());
-    m_screen->show();
+    // Full screen rather than merely screen-sized: above panels, and the only
+    // way to cover the screen where clients cannot place their windows.
+    m_screen->showFullScreen();
     QApplication::restoreOverrideCursor();
 }
 

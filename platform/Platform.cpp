@@ -1,14 +1,14 @@
 #include "platform/Platform.h"
 
+#include "platform/NoRegistry.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtColorDialog.h"
 #include "platform/QtFileSystem.h"
 #include "platform/QtMessageBox.h"
-#include "platform/NoRegistry.h"
 #include "platform/QtPointer.h"
+#include "platform/QtPopupMenu.h"
 #include "platform/QtScreen.h"
 #include "platform/QtShell.h"
-#include "platform/QtPopupMenu.h"
 
 namespace {
 
@@ -32,6 +32,12 @@ Platform& current()
     return services;
 }
 
+template <typename Service>
+Service* orQt(Service* chosen, Service* qt)
+{
+    return chosen ? chosen : qt;
+}
+
 } // namespace
 
 Platform& platform()
@@ -39,18 +45,14 @@ Platform& platform()
     return current();
 }
 
-Platform setPlatform(const Platform& services)
+Platform setPlatform(const Platform& s)
 {
     const Platform previous = current();
     const Platform qt = qtPlatform();
-    current().files = services.files ? services.files : qt.files;
-    current().messages = services.messages ? services.messages : qt.messages;
-    current().menus = services.menus ? services.menus : qt.menus;
-    current().clipboard = services.clipboard ? services.clipboard : qt.clipboard;
-    current().colorDialog = services.colorDialog ? services.colorDialog : qt.colorDialog;
-    current().pointer = services.pointer ? services.pointer : qt.pointer;
-    current().shell = services.shell ? services.shell : qt.shell;
-    current().screen = services.screen ? services.screen : qt.screen;
-    current().registry = services.registry ? services.registry : qt.registry;
+    current() = Platform{orQt(s.files, qt.files),       orQt(s.messages, qt.messages),
+                         orQt(s.menus, qt.menus),       orQt(s.clipboard, qt.clipboard),
+                         orQt(s.colorDialog, qt.colorDialog), orQt(s.pointer, qt.pointer),
+                         orQt(s.shell, qt.shell),       orQt(s.screen, qt.screen),
+                         orQt(s.registry, qt.registry)};
     return previous;
 }

@@ -1,5 +1,6 @@
 #include "app/mSetup.h"
 #include "app/mStartup.h"
+#include "fakes/FakeShell.h"
 #include "fakes/RecordingMessageBox.h"
 #include "fakes/ScopedPlatform.h"
 #include "fakes/TempDirFileSystem.h"
@@ -260,6 +261,10 @@ void TestSettingsFile::readOnlyInstallKeepsTheFileInTheConfigDirectory()
 
 void TestSettingsFile::mainReportsCorruptionBeforeAnyWindowAndSavesOnClose()
 {
+    FakeShell shell; // closing the window ends the program through the shell
+    Platform services{m_files, m_messages};
+    services.shell = &shell;
+    ScopedPlatform withShell(services);
     writeFile(path(), QByteArray());
     mStartup::Main();
 
@@ -277,6 +282,7 @@ void TestSettingsFile::mainReportsCorruptionBeforeAnyWindowAndSavesOnClose()
     QVERIFY(window->close());
     QTRY_VERIFY(guard.isNull());
     QCOMPARE(fileBytes(path()), recordBytes(255, 0));
+    QCOMPARE(shell.quits, 1);
 }
 
 QTEST_MAIN(TestSettingsFile)

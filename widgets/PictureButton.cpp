@@ -179,9 +179,9 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* e)
     }
 }
 
-void PictureButton::mouseDoubleClickEvent(QMouseEvent* e)
+void PictureButton::mouseDoubleClickEvent(QMouseEvent*)
 {
-    // The second press of a double click is still a press for the pictures.
-    mousePressEvent(e);
+    // The second press of a double click reports only DblClick; its release
+    // still comes as MouseUp.
     emit DblClick();
 }
