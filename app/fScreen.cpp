@@ -14,6 +14,7 @@ fScreen::fScreen(fMain* main)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setWindowTitle(QStringLiteral("Tintaro")); // for window lists; it shows no caption
 }
 
 void fScreen::setPicture(const QImage& photograph)

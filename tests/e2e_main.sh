@@ -55,7 +55,8 @@ echo "sample background $sample, foreground swatch $swatch"
 # then a click on the photograph where the foreground swatch was: with no
 # window manager the minimised window stays in the picture.
 xdotool mousemove $((X + 272 + 17 + 40)) $((Y + 106 + 270 + 10)) click 1
-sleep 1
+timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro$' > /dev/null
+sleep 0.5
 xdotool mousemove $((X + 109)) $((Y + 440))
 sleep 0.3
 xdotool click 1
