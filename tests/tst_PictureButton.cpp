@@ -1,4 +1,5 @@
 #include "fakes/FakePointer.h"
+#include "fakes/MouseEvents.h"
 #include "fakes/ScopedPlatform.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PropertyBag.h"
@@ -21,8 +22,7 @@ const QImage Down = solid(Qt::blue, {16, 8});
 
 void send(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPointF at = {3, 4})
 {
-    QMouseEvent ev(type, at, w->mapToGlobal(at), button, held, Qt::ShiftModifier);
-    QApplication::sendEvent(w, &ev);
+    sendMouse(w, type, at, button, held, Qt::ShiftModifier);
 }
 
 QRgb shown(const PictureButton& b)

@@ -1,5 +1,6 @@
 #include "dialogs/gCommonDialog.h"
 #include "fakes/FakeColorDialog.h"
+#include "fakes/MouseEvents.h"
 #include "fakes/RecordingClipboard.h"
 #include "fakes/ScopedPlatform.h"
 #include "picker/Quor_Colorpicker.h"
@@ -17,14 +18,7 @@
 
 namespace {
 
-// A mouse event with the given buttons held, at a point of the widget
-// (drawing-area coordinates for a bordered box are one pixel in).
-void sendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
-{
-    QMouseEvent ev(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
-
+// Drawing-area coordinates of a bordered box are one pixel in.
 void drag(SurfaceBox* box, QPoint inDrawingArea, Qt::MouseButtons held)
 {
     sendMouse(box, QEvent::MouseMove, inDrawingArea + QPoint(1, 1), Qt::NoButton, held);

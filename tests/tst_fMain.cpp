@@ -6,6 +6,7 @@
 #include "app/fScreen.h"
 #include "app/mSetup.h"
 #include "fakes/FakePointer.h"
+#include "fakes/MouseEvents.h"
 #include "fakes/FakePopupMenu.h"
 #include "fakes/FakeScreen.h"
 #include "fakes/FakeShell.h"
@@ -55,8 +56,7 @@ void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QPoint at = QPoi
 
 void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
 {
-    QMouseEvent ev(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
+    sendMouse(w, type, at, button, held);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "fakes/FakePopupMenu.h"
 #include "fakes/ImageRampSource.h"
+#include "fakes/MouseEvents.h"
 #include "fakes/ScopedPlatform.h"
 #include "sliders/vRGBSliders.h"
 #include "widgets/PropertyBag.h"
@@ -504,8 +505,7 @@ void TestSliders::dragSetsTheChannelUnderThePointer()
     QVERIFY(m_s->WebSafe() == webSafe);
     QSignalSpy spy(m_s, &vRGBSliders::Change);
 
-    QMouseEvent move(QEvent::MouseMove, QPointF(pos), m_s->mapToGlobal(QPointF(pos)), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(m_s, &move);
+    sendMouse(m_s, QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton);
 
     const int values[3] = {m_s->cRedValue(), m_s->cGreenValue(), m_s->cBlueValue()};
     for (int k = 0; k < 3; ++k)
