@@ -49,15 +49,10 @@ constexpr QRect ColorCursorRect = TwipsRect(270, 5655, 420, 645);
 constexpr int MenuAbout = 1000;
 constexpr int MenuQuickHelp = 1001;
 
-QColor toQColor(OLE_COLOR c)
-{
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
-
 void setTextColor(QWidget* w, OLE_COLOR c)
 {
     QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, toQColor(c));
+    pal.setColor(QPalette::WindowText, ToQColor(c));
     w->setPalette(pal);
 }
 
@@ -99,7 +94,7 @@ fMain::fMain(QWidget* parent)
     setFixedSize(ClientSize);
     setWindowIcon(mArtwork::ProgramIcon());
     m_surface = QImage(ClientSize, QImage::Format_RGB32);
-    m_surface.fill(toQColor(WindowBackColor));
+    m_surface.fill(ToQColor(WindowBackColor));
     const qreal dpr = devicePixelRatioF();
 
     m_imBanner->setGeometry(BannerRect);

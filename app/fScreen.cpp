@@ -38,7 +38,7 @@ void fScreen::SampleAt(double X, double Y)
     const int x = static_cast<int>(std::floor(X * dpr));
     const int y = static_cast<int>(std::floor(Y * dpr));
     const QRgb c = m_photo.valid(x, y) ? m_photo.pixel(x, y) : qRgb(0, 0, 0);
-    const OLE_COLOR color = RGB(qRed(c), qGreen(c), qBlue(c));
+    const OLE_COLOR color = FromQRgb(c);
     if (fMain::CaptureForeground)
         m_main->cpFore()->setColor(color);
     else

@@ -6,16 +6,6 @@
 
 namespace {
 
-QColor toQColor(OLE_COLOR c)
-{
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
-
-OLE_COLOR toOle(const QColor& c)
-{
-    return RGB(c.red(), c.green(), c.blue());
-}
-
 struct SysColorRole {
     QPalette::ColorGroup group;
     QPalette::ColorRole role;
@@ -54,15 +44,15 @@ std::int32_t QtColorDialog::ChooseColorA(CHOOSECOLOR& record)
     dialog.setWindowModality(Qt::WindowModal);
     if (record.lpCustColors)
         for (int i = 0; i < 16; ++i)
-            QColorDialog::setCustomColor(i, toQColor((*record.lpCustColors)[static_cast<std::size_t>(i)]));
+            QColorDialog::setCustomColor(i, ToQColor((*record.lpCustColors)[static_cast<std::size_t>(i)]));
     if (record.Flags & CHOOSECOLOR::CC_RGBINIT)
-        dialog.setCurrentColor(toQColor(record.rgbResult));
+        dialog.setCurrentColor(ToQColor(record.rgbResult));
     if (dialog.exec() != QDialog::Accepted)
         return 0;
-    record.rgbResult = toOle(dialog.currentColor());
+    record.rgbResult = FromQColor(dialog.currentColor());
     if (record.lpCustColors)
         for (int i = 0; i < 16; ++i)
-            (*record.lpCustColors)[static_cast<std::size_t>(i)] = toOle(QColorDialog::customColor(i));
+            (*record.lpCustColors)[static_cast<std::size_t>(i)] = FromQColor(QColorDialog::customColor(i));
     return 1;
 }
 
@@ -71,5 +61,5 @@ OLE_COLOR QtColorDialog::GetSysColor(int index)
     if (index < 0 || index >= 16)
         return 0;
     const SysColorRole& r = SysColorRoles[index];
-    return toOle(QApplication::palette().color(r.group, r.role));
+    return FromQColor(QApplication::palette().color(r.group, r.role));
 }

@@ -25,7 +25,7 @@ void MouseLabel::setBackColor(OLE_COLOR color)
 void MouseLabel::paintEvent(QPaintEvent* event)
 {
     if (m_hasBackColor)
-        QPainter(this).fillRect(rect(), QColor(RedOf(m_backColor), GreenOf(m_backColor), BlueOf(m_backColor)));
+        QPainter(this).fillRect(rect(), ToQColor(m_backColor));
     QLabel::paintEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #include "widgets/SurfaceBox.h"
 
+#include "picker/OleColor.h"
 #include "widgets/mDraw.h"
 #include "widgets/mMouse.h"
 
@@ -29,8 +30,7 @@ std::int32_t SurfaceBox::GetPixel(int x, int y) const
 {
     if (!m_surface.valid(x, y))
         return -1;
-    const QRgb c = m_surface.pixel(x, y);
-    return qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16);
+    return FromQRgb(m_surface.pixel(x, y));
 }
 
 void SurfaceBox::resizeEvent(QResizeEvent*)
@@ -55,13 +55,15 @@ void SurfaceBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     if (m_border != NoBorder) {
-        QImage frame(size(), QImage::Format_RGB32);
-        const auto colours = mDraw::EdgeColours::FromPalette(palette());
-        if (m_border == SunkenBorder)
-            mDraw::DrawEdge(frame, {0, 0, width(), height()}, mDraw::EDGE_SUNKEN, mDraw::BF_RECT, colours);
-        else
-            mDraw::FillRect(frame, {0, 0, width(), height()}, palette().color(QPalette::WindowText));
-        p.drawImage(0, 0, frame);
+        if (m_frame.size() != size()) { // drawn once per size, not on every paint
+            m_frame = QImage(size(), QImage::Format_RGB32);
+            const auto colours = mDraw::EdgeColours::FromPalette(palette());
+            if (m_border == SunkenBorder)
+                mDraw::DrawEdge(m_frame, {0, 0, width(), height()}, mDraw::EDGE_SUNKEN, mDraw::BF_RECT, colours);
+            else
+                mDraw::FillRect(m_frame, {0, 0, width(), height()}, palette().color(QPalette::WindowText));
+        }
+        p.drawImage(0, 0, m_frame);
     }
     syncSurfaceSize();
     p.drawImage(borderWidth(), borderWidth(), m_surface);

@@ -52,4 +52,5 @@ private:
     Border m_border;
     QImage m_surface;
     QImage m_picture;
+    QImage m_frame; // the border, kept between paints
 };

@@ -8,11 +8,6 @@
 
 namespace mFrameDraw {
 
-QColor ToQColor(OLE_COLOR c)
-{
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
-
 void DrawLine(QImage& s, int x1, int y1, int x2, int y2, OLE_COLOR colour)
 {
     mDraw::Line(s, x1, y1, x2, y2, ToQColor(colour));

@@ -9,8 +9,6 @@
 // left..right-1 and top..bottom-1.
 namespace mFrameDraw {
 
-QColor ToQColor(OLE_COLOR c);
-
 void DrawLine(QImage& s, int x1, int y1, int x2, int y2, OLE_COLOR colour);
 // Lines round (x, y)-(x+w, y+h); with w = h = 1 exactly a 2 x 2 square.
 void DrawRectOutline(QImage& s, int x, int y, int w, int h, OLE_COLOR colour);
