@@ -1,6 +1,5 @@
-#include "fakes/FakePointer.h"
+#include "fakes/FakeDesktop.h"
 #include "fakes/MouseEvents.h"
-#include "fakes/ScopedPlatform.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PropertyBag.h"
 
@@ -48,17 +47,15 @@ private slots:
     void persistenceStoresOnlySetPictures();
 
 private:
+    std::unique_ptr<FakeDesktop> m_desk;
     FakePointer* m_pointer = nullptr;
-    ScopedPlatform* m_platform = nullptr;
     PictureButton* m_b = nullptr;
 };
 
 void TestPictureButton::init()
 {
-    m_pointer = new FakePointer;
-    Platform services;
-    services.pointer = m_pointer;
-    m_platform = new ScopedPlatform(services);
+    m_desk = std::make_unique<FakeDesktop>();
+    m_pointer = &m_desk->pointer;
     m_b = new PictureButton;
     m_b->UserControl_InitProperties();
     m_b->setPicture(Normal);
@@ -70,8 +67,7 @@ void TestPictureButton::init()
 void TestPictureButton::cleanup()
 {
     delete m_b;
-    delete m_platform;
-    delete m_pointer;
+    m_desk.reset();
 }
 
 void TestPictureButton::enteringRaisesMouseEnterOnceAndStartsTheTimer()

@@ -1,9 +1,6 @@
 #include "app/mSetup.h"
 #include "app/mStartup.h"
-#include "fakes/FakeShell.h"
-#include "fakes/RecordingMessageBox.h"
-#include "fakes/ScopedPlatform.h"
-#include "fakes/TempDirFileSystem.h"
+#include "fakes/FakeDesktop.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,24 +73,18 @@ private slots:
     void mainReportsCorruptionBeforeAnyWindowAndSavesOnClose();
 
 private:
-    TempDirFileSystem* m_files = nullptr;
-    RecordingMessageBox* m_messages = nullptr;
-    ScopedPlatform* m_platform = nullptr;
-    QString path() const { return m_files->exeFile(QStringLiteral("pvsetup.dat")); }
+    std::unique_ptr<FakeDesktop> m_desk;
+    QString path() const { return m_desk->settingsFile(); }
 };
 
 void TestSettingsFile::init()
 {
-    m_files = new TempDirFileSystem;
-    m_messages = new RecordingMessageBox;
-    m_platform = new ScopedPlatform(Platform{m_files, m_messages});
+    m_desk = std::make_unique<FakeDesktop>();
 }
 
 void TestSettingsFile::cleanup()
 {
-    delete m_platform;
-    delete m_messages;
-    delete m_files;
+    m_desk.reset();
 }
 
 void TestSettingsFile::readThenWriteKeepsTheFileRules_data()
@@ -136,7 +127,7 @@ void TestSettingsFile::readThenWriteKeepsTheFileRules()
     ReadSetup();
     QCOMPARE(Setup().ForePickerColor, fore);
     QCOMPARE(Setup().BackPickerColor, back);
-    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_desk->messages.shown.isEmpty());
     QVERIFY(QFileInfo(path()).isFile()); // left on disk (empty when new) until the save
     if (!present)
         QCOMPARE(QFileInfo(path()).size(), 0);
@@ -151,16 +142,16 @@ void TestSettingsFile::emptyFileIsReportedOnceAndReplacedByDefaults()
     Setup().ForeFavorites[3] = 77; // left over from an earlier read
 
     ReadSetup();
-    QCOMPARE(m_messages->shown.size(), 1);
-    QCOMPARE(m_messages->shown[0].kind, QStringLiteral("exclamation"));
-    QCOMPARE(m_messages->shown[0].title, QStringLiteral("Tintaro"));
-    QCOMPARE(m_messages->shown[0].text, QStringLiteral("Configuration data file is corrupt\r\nDefault values will be used"));
+    QCOMPARE(m_desk->messages.shown.size(), 1);
+    QCOMPARE(m_desk->messages.shown[0].kind, QStringLiteral("exclamation"));
+    QCOMPARE(m_desk->messages.shown[0].title, QStringLiteral("Tintaro"));
+    QCOMPARE(m_desk->messages.shown[0].text, QStringLiteral("Configuration data file is corrupt\r\nDefault values will be used"));
     QCOMPARE(Setup(), [] { SetupData d; d.ForePickerColor = 255; return d; }());
 
     WriteSetup();
     QCOMPARE(fileBytes(path()), recordBytes(255, 0));
     ReadSetup();
-    QCOMPARE(m_messages->shown.size(), 1); // a saved file is no longer reported
+    QCOMPARE(m_desk->messages.shown.size(), 1); // a saved file is no longer reported
 }
 
 void TestSettingsFile::unchangedRunWritesBackWhatItRead()
@@ -212,7 +203,7 @@ void TestSettingsFile::directoryInPlaceOfTheFileGivesDefaultsAndIsLeftAlone()
     ReadSetup();
     QCOMPARE(Setup().ForePickerColor, 255);
     QCOMPARE(Setup().BackPickerColor, 0);
-    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_desk->messages.shown.isEmpty());
     WriteSetup();
     QVERIFY(QFileInfo(path()).isDir());
 }
@@ -220,14 +211,14 @@ void TestSettingsFile::directoryInPlaceOfTheFileGivesDefaultsAndIsLeftAlone()
 void TestSettingsFile::unreadableFileGivesDefaults()
 {
     writeFile(path(), le32s({0x111111, 0x222222}));
-    m_files->readsFail = true;
+    m_desk->files.readsFail = true;
     ReadSetup();
     QCOMPARE(Setup().ForePickerColor, 255);
     QCOMPARE(Setup().BackPickerColor, 0);
-    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_desk->messages.shown.isEmpty());
     // The save cannot keep bytes it could not read, so it does not write.
     WriteSetup();
-    m_files->readsFail = false;
+    m_desk->files.readsFail = false;
     QCOMPARE(fileBytes(path()), le32s({0x111111, 0x222222}));
 }
 
@@ -237,17 +228,17 @@ void TestSettingsFile::failedWriteLeavesTheOldFileWhole()
     writeFile(path(), old);
     ReadSetup();
     Setup().ForePickerColor = 0x123456;
-    m_files->writesFail = true;
+    m_desk->files.writesFail = true;
     WriteSetup();
-    QCOMPARE(m_files->writeCount, 1);
+    QCOMPARE(m_desk->files.writeCount, 1);
     QCOMPARE(fileBytes(path()), old);
-    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_desk->messages.shown.isEmpty());
 }
 
 void TestSettingsFile::readOnlyInstallKeepsTheFileInTheConfigDirectory()
 {
-    m_files->exeDirWritable = false;
-    const QString cfgFile = m_files->cfgDir.filePath(QStringLiteral("pvsetup.dat"));
+    m_desk->files.exeDirWritable = false;
+    const QString cfgFile = m_desk->files.cfgDir.filePath(QStringLiteral("pvsetup.dat"));
     writeFile(cfgFile, le32s({0x0000FF00, 0x00FF0000}));
 
     ReadSetup();
@@ -261,15 +252,11 @@ void TestSettingsFile::readOnlyInstallKeepsTheFileInTheConfigDirectory()
 
 void TestSettingsFile::mainReportsCorruptionBeforeAnyWindowAndSavesOnClose()
 {
-    FakeShell shell; // closing the window ends the program through the shell
-    Platform services{m_files, m_messages};
-    services.shell = &shell;
-    ScopedPlatform withShell(services);
     writeFile(path(), QByteArray());
     mStartup::Main();
 
-    QCOMPARE(m_messages->shown.size(), 1);
-    QVERIFY(!m_messages->shown[0].windowVisible);
+    QCOMPARE(m_desk->messages.shown.size(), 1);
+    QVERIFY(!m_desk->messages.shown[0].windowVisible);
     QWidget* window = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible())
@@ -282,7 +269,7 @@ void TestSettingsFile::mainReportsCorruptionBeforeAnyWindowAndSavesOnClose()
     QVERIFY(window->close());
     QTRY_VERIFY(guard.isNull());
     QCOMPARE(fileBytes(path()), recordBytes(255, 0));
-    QCOMPARE(shell.quits, 1);
+    QCOMPARE(m_desk->shell.quits, 1); // closing the window ends the program
 }
 
 QTEST_MAIN(TestSettingsFile)

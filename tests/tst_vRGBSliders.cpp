@@ -1,11 +1,9 @@
-#include "fakes/FakePopupMenu.h"
+#include "fakes/FakeDesktop.h"
 #include "fakes/ImageRampSource.h"
 #include "fakes/MouseEvents.h"
-#include "fakes/ScopedPlatform.h"
 #include "sliders/vRGBSliders.h"
 #include "widgets/PropertyBag.h"
 #include "widgets/SurfaceBox.h"
-#include "widgets/mDraw.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -13,23 +11,14 @@
 
 namespace {
 
-QRgb rgbAt(const QImage& img, int x, int y)
+OLE_COLOR at(const vRGBSliders& s, int x, int y)
 {
-    return img.pixel(x, y) & 0xFFFFFF;
+    return FromQRgb(s.surface().pixel(x, y));
 }
 
-QRgb rgbOf(QColor c)
+QString boxes(const vRGBSliders& s)
 {
-    return c.rgb() & 0xFFFFFF;
-}
-
-struct Boxes {
-    QString r, g, b;
-};
-
-Boxes boxes(const vRGBSliders& s)
-{
-    return {s.txtColor(0)->text(), s.txtColor(1)->text(), s.txtColor(2)->text()};
+    return s.txtColor(0)->text() + QLatin1Char(',') + s.txtColor(1)->text() + QLatin1Char(',') + s.txtColor(2)->text();
 }
 
 } // namespace
@@ -39,57 +28,45 @@ class TestSliders : public QObject {
 private slots:
     void init();
     void cleanup();
-
     void channelSetsClampAndWriteTheBox_data();
     void channelSetsClampAndWriteTheBox();
-    void settingTheSameValuesRaisesNothing();
-    void pickerStyleColourChangeRaisesOneChangePerChannel();
-    void clearedBoxBecomesSelectedZeroWithTwoChanges();
-    void keyFilterLetsOnlyDigitsAndBackspaceIn();
-    void pastedTextEndsAsTheDigitsOfItsValue_data();
-    void pastedTextEndsAsTheDigitsOfItsValue();
+    void colourSetRaisesOneChangePerChangedChannel();
+    void entryBoxesHoldOnlyTheDigitsOfTheirValue_data();
+    void entryBoxesHoldOnlyTheDigitsOfTheirValue();
     void focusSelectsTheWholeBox();
     void getFromRampTransformsThePixelByStyle_data();
     void getFromRampTransformsThePixelByStyle();
-    void rightButtonOpensTheRampMenuAtTheSourceTop();
-    void webSafeToggleRewritesBoxesAndRenamesTheItem();
-    void menuChoicesSwitchPictureAndChecks();
-    void persistenceStoresOnlyWhatDiffersFromDefaults();
+    void rampMenuSwitchesStyleWebSafeAndPicture();
     void loadingTakesFieldsWithoutTouchingTheBoxes_data();
     void loadingTakesFieldsWithoutTouchingTheBoxes();
-    void outOfRangeStylesAreRefused();
-    void rampsAreDrawnFromTheBoxes();
+    void rampsAndEdgesAreDrawnFromTheBoxes();
     void narrowBandsDrawWithoutFault_data();
     void narrowBandsDrawWithoutFault();
     void borderStylesDrawTheirEdgesAndOldBordersStay();
     void markersStandAtTheirValuesAndResetOnResize();
     void dragSetsTheChannelUnderThePointer_data();
     void dragSetsTheChannelUnderThePointer();
-    void clickSetsOnDownAndRaisesAgainOnUp();
-    void otherButtonsOnlyRedrawMarkers();
+    void clickRaisesOnDownAndUpOtherButtonsOnlyRedraw();
     void burstOfChangesGivesOneRedraw();
 
 private:
-    FakePopupMenu* m_menu = nullptr;
-    ScopedPlatform* m_platform = nullptr;
-    vRGBSliders* m_s = nullptr;
+    std::unique_ptr<FakeDesktop> m_desk;
+    std::unique_ptr<vRGBSliders> m_s;
 };
 
 void TestSliders::init()
 {
-    m_menu = new FakePopupMenu;
-    m_platform = new ScopedPlatform(Platform{nullptr, nullptr, m_menu});
-    m_s = new vRGBSliders;
+    m_desk = std::make_unique<FakeDesktop>();
+    m_s = std::make_unique<vRGBSliders>();
     m_s->resize(132, 80);
     m_s->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_s));
+    QVERIFY(QTest::qWaitForWindowExposed(m_s.get()));
 }
 
 void TestSliders::cleanup()
 {
-    delete m_s;
-    delete m_platform;
-    delete m_menu;
+    m_s.reset();
+    m_desk.reset();
 }
 
 void TestSliders::channelSetsClampAndWriteTheBox_data()
@@ -99,18 +76,16 @@ void TestSliders::channelSetsClampAndWriteTheBox_data()
     QTest::newRow("in range") << 77 << 77;
     QTest::newRow("above 255") << 300 << 255;
     QTest::newRow("negative") << -5 << 0;
-    QTest::newRow("far outside 16 bits") << 1 << 1;
+    QTest::newRow("far outside 16 bits") << 100000 << 255;
 }
 
 void TestSliders::channelSetsClampAndWriteTheBox()
 {
     QFETCH(int, value);
     QFETCH(int, stored);
-    QSignalSpy changes(m_s, &vRGBSliders::Change);
-    QSignalSpy notes(m_s, &vRGBSliders::PropertyChanged);
-    m_s->setcGreenValue(value == 1 ? 100000 : value);
-    if (value == 1)
-        stored = 255;
+    QSignalSpy changes(m_s.get(), &vRGBSliders::Change);
+    QSignalSpy notes(m_s.get(), &vRGBSliders::PropertyChanged);
+    m_s->setcGreenValue(value);
     QCOMPARE(int(m_s->cGreenValue()), stored);
     QCOMPARE(m_s->txtColor(1)->text(), QString::number(stored));
     QCOMPARE(m_s->CurrentColor(), stored * 256);
@@ -119,101 +94,79 @@ void TestSliders::channelSetsClampAndWriteTheBox()
     QCOMPARE(notes[0][0].toString(), QStringLiteral("cGreenValue"));
 }
 
-void TestSliders::settingTheSameValuesRaisesNothing()
+void TestSliders::colourSetRaisesOneChangePerChangedChannel()
 {
-    m_s->setcRedValue(10);
-    m_s->setcGreenValue(20);
-    m_s->setcBlueValue(30);
-    QSignalSpy changes(m_s, &vRGBSliders::Change);
-    m_s->setcRedValue(10);
-    m_s->setcGreenValue(20);
-    m_s->setcBlueValue(30);
-    QCOMPARE(changes.count(), 0);
-}
-
-void TestSliders::pickerStyleColourChangeRaisesOneChangePerChannel()
-{
-    m_s->setcRedValue(0);
     m_s->setcGreenValue(128);
     m_s->setcBlueValue(255);
     QCOMPARE(m_s->HTMLColor(), QStringLiteral("#0080FF"));
     QCOMPARE(m_s->CurrentColor(), 16744448);
-
-    QList<std::int32_t> seen;
-    connect(m_s, &vRGBSliders::Change, this, [&] { seen.append(m_s->CurrentColor()); });
+    QList<OLE_COLOR> seen;
+    connect(m_s.get(), &vRGBSliders::Change, this, [&] { seen.append(m_s->CurrentColor()); });
+    m_s->setcRedValue(0);
+    m_s->setcGreenValue(128);
+    m_s->setcBlueValue(255);
+    QVERIFY(seen.isEmpty()); // the same values change no box
     m_s->setcRedValue(0x99);
     m_s->setcGreenValue(0x66);
     m_s->setcBlueValue(0x33);
     // Each Change shows the channels set so far mixed with the old ones.
-    QCOMPARE(seen, (QList<std::int32_t>{0xFF8099, 0xFF6699, 0x336699}));
+    QCOMPARE(seen, (QList<OLE_COLOR>{0xFF8099, 0xFF6699, 0x336699}));
 }
 
-void TestSliders::clearedBoxBecomesSelectedZeroWithTwoChanges()
+void TestSliders::entryBoxesHoldOnlyTheDigitsOfTheirValue_data()
 {
-    m_s->setcGreenValue(42);
-    QSignalSpy changes(m_s, &vRGBSliders::Change);
-    m_s->txtColor(1)->clear();
-    QCOMPARE(m_s->txtColor(1)->text(), QStringLiteral("0"));
-    QCOMPARE(m_s->txtColor(1)->selectedText(), QStringLiteral("0"));
-    QCOMPARE(changes.count(), 2);
-    QCOMPARE(int(m_s->cGreenValue()), 0);
-}
-
-void TestSliders::keyFilterLetsOnlyDigitsAndBackspaceIn()
-{
-    QLineEdit* red = m_s->txtColor(0);
-    red->setFocus();
-    red->selectAll();
-    QTest::keyClicks(red, "a9-9x9!");
-    QCOMPARE(red->text(), QStringLiteral("255")); // "999" is capped
-    QCOMPARE(int(m_s->cRedValue()), 255);
-
-    red->setCursorPosition(3);
-    QTest::keyClick(red, Qt::Key_Backspace);
-    QCOMPARE(red->text(), QStringLiteral("25"));
-    QTest::keyClick(red, Qt::Key_V, Qt::ControlModifier); // a control character, discarded
-    QCOMPARE(red->text(), QStringLiteral("25"));
-    QCOMPARE(int(m_s->cRedValue()), 25);
-}
-
-void TestSliders::pastedTextEndsAsTheDigitsOfItsValue_data()
-{
-    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("changes");
-    QTest::newRow("number then letters") << "12ab" << "12" << 2;
-    QTest::newRow("leading blank") << " 7" << "7" << 2;
-    QTest::newRow("negative") << "-3" << "0" << 2;
-    QTest::newRow("letters") << "abc" << "0" << 2;
-    QTest::newRow("fullwidth digits") << QStringLiteral("１２") << "0" << 2;
-    QTest::newRow("too large") << "999" << "255" << 2;
-    QTest::newRow("plain") << "42" << "42" << 1;
+    QTest::newRow("cleared: a selected 0") << "clear" << "" << "0" << 2;
+    QTest::newRow("typed 999 with letters between") << "type" << "a9-9x9!" << "255" << 4;
+    QTest::newRow("pasted number then letters") << "paste" << "12ab" << "12" << 2;
+    QTest::newRow("pasted leading blank") << "paste" << " 7" << "7" << 2;
+    QTest::newRow("pasted negative") << "paste" << "-3" << "0" << 2;
+    QTest::newRow("pasted letters") << "paste" << "abc" << "0" << 2;
+    QTest::newRow("pasted fullwidth digits") << "paste" << QStringLiteral("１２") << "0" << 2;
+    QTest::newRow("pasted too large") << "paste" << "999" << "255" << 2;
+    QTest::newRow("pasted plain") << "paste" << "42" << "42" << 1;
 }
 
-void TestSliders::pastedTextEndsAsTheDigitsOfItsValue()
+void TestSliders::entryBoxesHoldOnlyTheDigitsOfTheirValue()
 {
-    QFETCH(QString, pasted);
+    QFETCH(QString, how);
+    QFETCH(QString, input);
     QFETCH(QString, shown);
     QFETCH(int, changes);
     m_s->setcBlueValue(5);
-    QSignalSpy spy(m_s, &vRGBSliders::Change);
     QLineEdit* blue = m_s->txtColor(2);
+    blue->setFocus();
     blue->selectAll();
-    blue->insert(pasted); // what a paste from the context menu does
+    QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
+    if (how == QLatin1String("clear"))
+        blue->clear();
+    else if (how == QLatin1String("type"))
+        QTest::keyClicks(blue, input);
+    else
+        blue->insert(input); // what a paste from the context menu does
     QCOMPARE(blue->text(), shown);
     QCOMPARE(int(m_s->cBlueValue()), shown.toInt());
     QCOMPARE(m_s->CurrentColor(), shown.toInt() * 65536);
     QCOMPARE(spy.count(), changes);
+    if (how == QLatin1String("clear"))
+        QCOMPARE(blue->selectedText(), QStringLiteral("0"));
+    if (how == QLatin1String("type")) { // Backspace reaches the box, control characters do not
+        blue->setCursorPosition(3);
+        QTest::keyClick(blue, Qt::Key_Backspace);
+        QTest::keyClick(blue, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(blue->text(), QStringLiteral("25"));
+    }
 }
 
 void TestSliders::focusSelectsTheWholeBox()
 {
-    m_s->setcRedValue(123);
     m_s->setcGreenValue(45);
     m_s->txtColor(0)->setFocus();
     QTest::keyClick(m_s->txtColor(0), Qt::Key_Tab);
     QTRY_COMPARE(m_s->txtColor(1)->selectedText(), QStringLiteral("45"));
-    QVERIFY(m_s->txtColor(1)->hasFocus());
     QTest::keyClick(m_s->txtColor(1), Qt::Key_Tab);
     QVERIFY(m_s->txtColor(2)->hasFocus());
 }
@@ -225,7 +178,7 @@ void TestSliders::getFromRampTransformsThePixelByStyle_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("changes");
     QTest::newRow("spectrum takes the pixel") << 0 << 0x00336699 << "153,102,51" << 3;
-    QTest::newRow("web-safe levels") << 3 << 0x001EC864 << "0,0,0" << 0; // style 3: nothing happens
+    QTest::newRow("web-safe toggled by style 3: nothing") << 3 << 0x001EC864 << "0,0,0" << 0;
     QTest::newRow("greyscale") << 1 << 0x000000B4 << "51,51,51" << 3;
     QTest::newRow("style 2 does nothing") << 2 << 0x00FFFFFF << "0,0,0" << 0;
     QTest::newRow("unreadable pixel gives black") << 0 << -1 << "0,0,0" << 2;
@@ -237,101 +190,64 @@ void TestSliders::getFromRampTransformsThePixelByStyle()
     QFETCH(int, pixel);
     QFETCH(QString, expected);
     QFETCH(int, changes);
-    if (style == 1 || style == 2)
+    if (style != 0)
         QVERIFY(m_s->setcRampStyle(style));
-    else if (style == 3)
-        QVERIFY(m_s->setcRampStyle(3));
     ImageRampSource src;
     src.image = QImage(4, 4, QImage::Format_RGB32);
-    src.image.fill(pixel == -1 ? Qt::black : QColor(pixel & 0xFF, (pixel >> 8) & 0xFF, (pixel >> 16) & 0xFF));
-    QSignalSpy spy(m_s, &vRGBSliders::Change);
-    m_s->GetFromRamp(1, 0, pixel == -1 ? 10.5 : 2.5, 1.5, src); // 2.5 rounds to 2
-    const Boxes b = boxes(*m_s);
-    QCOMPARE(QStringList({b.r, b.g, b.b}).join(QLatin1Char(',')), expected);
+    src.image.fill(ToQColor(pixel));
+    QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
+    m_s->GetFromRamp(1, 0, pixel == -1 ? 10.5 : 2.5, 1.5, src); // 2.5 rounds to 2; 10.5 lies outside
+    QCOMPARE(boxes(*m_s), expected);
     QCOMPARE(spy.count(), changes);
 }
 
-void TestSliders::rightButtonOpensTheRampMenuAtTheSourceTop()
+void TestSliders::rampMenuSwitchesStyleWebSafeAndPicture()
 {
+    // The right button on the source opens the menu at the source's top.
     ImageRampSource src;
     src.top = 10;
-    m_menu->answer = 1;
+    m_desk->menus.answer = 1;
     m_s->GetFromRamp(2, 0, 30, 99, src);
-    QCOMPARE(m_menu->shownItems.size(), 1);
-    const auto& items = m_menu->shownItems[0];
-    QCOMPARE(items.size(), 4);
-    QCOMPARE(items[0].caption, QStringLiteral("RGB Spectrum"));
-    QCOMPARE(items[1].caption, QStringLiteral("Greyscale Ramp"));
-    QCOMPARE(items[2].caption, QStringLiteral("-"));
-    QCOMPARE(items[3].caption, QStringLiteral("Make Ramp Web Safe"));
-    QCOMPARE(m_menu->shownAt[0], m_s->mapToGlobal(QPoint(30, 10)));
-    QCOMPARE(m_s->cRampStyle(), 1); // the chosen item took effect
-    QVERIFY(m_s->mnuRampChecked(1));
-    m_s->GetFromRamp(4, 0, 30, 99, src);
-    QCOMPARE(m_menu->shownItems.size(), 1);
-}
+    QCOMPARE(m_desk->menus.shownAt, QList<QPoint>{m_s->mapToGlobal(QPoint(30, 10))});
+    QStringList captions;
+    for (const auto& item : m_desk->menus.shownItems[0])
+        captions.append(item.caption);
+    QCOMPARE(captions, QStringList({"RGB Spectrum", "Greyscale Ramp", "-", "Make Ramp Web Safe"}));
+    QCOMPARE(m_s->cRampStyle(), 1);
+    QVERIFY(!m_s->mnuRampChecked(0) && m_s->mnuRampChecked(1));
+    QCOMPARE(m_s->picRamp()->picture().pixel(189, 3), qRgb(255, 255, 255)); // greyscale ramp
 
-void TestSliders::webSafeToggleRewritesBoxesAndRenamesTheItem()
-{
+    // The web-safe item rewrites the boxes, once per changed box.
     m_s->setcRedValue(100);
     m_s->setcGreenValue(200);
     m_s->setcBlueValue(30);
-    QSignalSpy spy(m_s, &vRGBSliders::Change);
-    QVERIFY(m_s->setcRampStyle(3));
-    QCOMPARE(m_s->cRampStyle(), 3);
-    const Boxes b = boxes(*m_s);
-    QCOMPARE(QStringList({b.r, b.g, b.b}), QStringList({"102", "204", "51"}));
+    QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
+    m_desk->menus.answer = 3;
+    m_s->GetFromRamp(2, 0, 0, 0, src);
+    QCOMPARE(boxes(*m_s), QStringLiteral("102,204,51"));
     QCOMPARE(spy.count(), 3);
+    QCOMPARE(m_s->cRampStyle(), 1);
     QVERIFY(m_s->WebSafe());
     QCOMPARE(m_s->mnuRampCaption(3), QStringLiteral("Show non-Web Safe Ramp"));
+    QCOMPARE(qRed(m_s->picRamp()->picture().pixel(19, 3)), 52); // web-safe greys
+    QVERIFY(m_s->setcRampStyle(0));                             // web-safe spectrum
+    QCOMPARE(qRed(m_s->picRamp()->picture().pixel(30, 9)) % 51, 0);
+    QCOMPARE(m_s->picRamp()->surface().pixel(194, 6) & 0xFFFFFF, 0xFFFFFFu); // swatch corner repainted
 
+    // cRampStyle = 3 is the toggle too: off again, values kept, 3 stored.
     spy.clear();
     QVERIFY(m_s->setcRampStyle(3));
-    QCOMPARE(boxes(*m_s).g, QStringLiteral("204"));
+    QCOMPARE(m_s->cRampStyle(), 3);
+    QCOMPARE(boxes(*m_s), QStringLiteral("102,204,51"));
     QCOMPARE(spy.count(), 0);
     QVERIFY(!m_s->WebSafe());
     QCOMPARE(m_s->mnuRampCaption(3), QStringLiteral("Make Ramp Web Safe"));
-}
 
-void TestSliders::menuChoicesSwitchPictureAndChecks()
-{
-    QSignalSpy notes(m_s, &vRGBSliders::PropertyChanged);
-    QVERIFY(m_s->setcRampStyle(1));
-    QCOMPARE(notes.count(), 1);
-    QVERIFY(!m_s->mnuRampChecked(0));
-    QVERIFY(m_s->mnuRampChecked(1));
-    QCOMPARE(m_s->picRamp()->picture().pixel(189, 3), qRgb(255, 255, 255)); // greyscale
-    ImageRampSource src;
-    m_menu->answer = 3; // the web-safe item, chosen from the menu
-    m_s->GetFromRamp(2, 0, 0, 0, src);
-    QCOMPARE(m_s->cRampStyle(), 1);
-    QCOMPARE(qRed(m_s->picRamp()->picture().pixel(19, 3)), 52); // web-safe greys
-    QVERIFY(m_s->setcRampStyle(0));                             // web-safe spectrum
-    QVERIFY(m_s->mnuRampChecked(0));
-    QVERIFY(m_s->mnuRampChecked(3));
-    QCOMPARE(qRed(m_s->picRamp()->picture().pixel(30, 9)) % 51, 0);
-    // The swatch corner of the strip is painted white after every choice.
-    QCOMPARE(m_s->picRamp()->surface().pixel(194, 6) & 0xFFFFFF, 0xFFFFFFu);
-}
-
-void TestSliders::persistenceStoresOnlyWhatDiffersFromDefaults()
-{
-    m_s->setcRedValue(200);
-    m_s->setcBlueValue(3);
-    PropertyBag bag;
-    m_s->UserControl_WriteProperties(bag);
-    QCOMPARE(bag.keys(), QStringList({"cRedValue", "cBlueValue", "CurrentColor"}));
-    QCOMPARE(bag.ReadProperty("cRedValue", 0).toInt(), 200);
-    QCOMPARE(bag.ReadProperty("CurrentColor", 0).toInt(), 200 + 3 * 65536);
-
-    vRGBSliders other;
-    other.UserControl_ReadProperties(bag);
-    QCOMPARE(int(other.cRedValue()), 200);
-    QCOMPARE(int(other.cGreenValue()), 0);
-    QCOMPARE(other.CurrentColor(), 200 + 3 * 65536);
-    PropertyBag again;
-    other.UserControl_WriteProperties(again);
-    QCOMPARE(again.keys(), bag.keys());
+    QSignalSpy notes(m_s.get(), &vRGBSliders::PropertyChanged);
+    QVERIFY(!m_s->setBorderStyle(40000)); // outside 16 bits: refused, nothing changes
+    QVERIFY(!m_s->setcRampStyle(-40000));
+    QCOMPARE(m_s->cRampStyle(), 3);
+    QCOMPARE(notes.count(), 0);
 }
 
 void TestSliders::loadingTakesFieldsWithoutTouchingTheBoxes_data()
@@ -354,7 +270,7 @@ void TestSliders::loadingTakesFieldsWithoutTouchingTheBoxes()
     PropertyBag bag;
     bag.WriteProperty("cRedValue", QVariant::fromValue<qint16>(200), 0);
     bag.WriteProperty("cRampStyle", QVariant::fromValue<qint16>(style), 0);
-    QSignalSpy spy(m_s, &vRGBSliders::Change);
+    QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
     m_s->UserControl_ReadProperties(bag);
     QCOMPARE(int(m_s->cRedValue()), 200);
     QCOMPARE(m_s->txtColor(0)->text(), QStringLiteral("0"));
@@ -364,47 +280,39 @@ void TestSliders::loadingTakesFieldsWithoutTouchingTheBoxes()
     QVERIFY(m_s->mnuRampChecked(loadedStyle));
     QCOMPARE(m_s->mnuRampCaption(3), QStringLiteral("Make Ramp Web Safe"));
     QCOMPARE(spy.count(), 0);
+
+    // Saved again, only what differs from the defaults is stored, in order.
+    PropertyBag saved;
+    m_s->UserControl_WriteProperties(saved);
+    QStringList keys{"cRedValue"};
+    if (loadedStyle != 0)
+        keys.append("cRampStyle");
+    QCOMPARE(saved.keys(), keys);
 }
 
-void TestSliders::outOfRangeStylesAreRefused()
-{
-    QSignalSpy notes(m_s, &vRGBSliders::PropertyChanged);
-    QVERIFY(!m_s->setBorderStyle(40000));
-    QVERIFY(!m_s->setcRampStyle(-40000));
-    QCOMPARE(m_s->BorderStyle(), 0);
-    QCOMPARE(m_s->cRampStyle(), 0);
-    QCOMPARE(notes.count(), 0);
-}
-
-void TestSliders::rampsAreDrawnFromTheBoxes()
+void TestSliders::rampsAndEdgesAreDrawnFromTheBoxes()
 {
     m_s->setcGreenValue(128);
     m_s->DrawRamps();
-    const QImage& img = m_s->surface();
     // Red ramp, band 5..92: column 5 + i holds red 3 * i; the last two columns
     // hold the right colour; the edge covers column 5, row 14, column 91, row 21.
     for (int i = 1; i <= 84; ++i)
-        QCOMPARE(rgbAt(img, 5 + i, 17), qRgb(3 * i, 128, 0) & 0xFFFFFF);
-    QCOMPARE(rgbAt(img, 90, 17), qRgb(255, 128, 0) & 0xFFFFFF);
+        QCOMPARE(at(*m_s, 5 + i, 17), RGB(3 * i, 128, 0));
+    QCOMPARE(at(*m_s, 90, 17), RGB(255, 128, 0));
     const auto colours = mDraw::EdgeColours::FromPalette(m_s->palette());
-    QCOMPARE(rgbAt(img, 5, 17), rgbOf(colours.darkShadow));
-    QCOMPARE(rgbAt(img, 40, 14), rgbOf(colours.darkShadow));
-    QCOMPARE(rgbAt(img, 91, 17), rgbOf(colours.highlight));
-    QCOMPARE(rgbAt(img, 40, 21), rgbOf(colours.highlight));
-    // Green ramp with red 0, blue 0: from black to green.
-    QCOMPARE(rgbAt(img, 6, 41), qRgb(0, 3, 0) & 0xFFFFFF);
-    // Blue ramp with red 0, green 128.
-    QCOMPARE(rgbAt(img, 50, 66), qRgb(0, 128, 135) & 0xFFFFFF);
+    QCOMPARE(at(*m_s, 5, 17), FromQColor(colours.darkShadow));
+    QCOMPARE(at(*m_s, 40, 14), FromQColor(colours.darkShadow));
+    QCOMPARE(at(*m_s, 91, 17), FromQColor(colours.highlight));
+    QCOMPARE(at(*m_s, 40, 21), FromQColor(colours.highlight));
+    QCOMPARE(at(*m_s, 6, 41), RGB(0, 3, 0));      // green ramp with red 0, blue 0
+    QCOMPARE(at(*m_s, 50, 66), RGB(0, 128, 135)); // blue ramp with green 128
 }
 
 void TestSliders::narrowBandsDrawWithoutFault_data()
 {
     QTest::addColumn<int>("width");
-    QTest::newRow("n = 2") << 49;
-    QTest::newRow("n = 0") << 47;
-    QTest::newRow("n < 0") << 46;
-    QTest::newRow("no ramp at all") << 10;
-    QTest::newRow("zero") << 0;
+    for (int w : {49, 47, 46, 10, 0})
+        QTest::addRow("width %d", w) << w;
 }
 
 void TestSliders::narrowBandsDrawWithoutFault()
@@ -412,61 +320,53 @@ void TestSliders::narrowBandsDrawWithoutFault()
     QFETCH(int, width);
     m_s->resize(width, 80);
     m_s->DrawRamps();
-    m_s->setcRedValue(77); // places markers at a width with no room
-    if (width == 49)       // 0, 128, 255 across a four-pixel band
+    m_s->setcRedValue(77); // places markers where there is no room
+    if (width == 49)       // n = 2: 0, 128, 255 across a four-pixel band
         QCOMPARE(qGreen(m_s->surface().pixel(6, 41)), 128);
 }
 
 void TestSliders::borderStylesDrawTheirEdgesAndOldBordersStay()
 {
-    const auto colours = mDraw::EdgeColours::FromPalette(m_s->palette());
-    const QRgb background = rgbOf(m_s->palette().color(QPalette::Window));
-    struct Row {
-        int style;
-        QColor outerTopLeft, innerTopLeft, outerBottomRight;
-    };
-    const Row rows[] = {
-        {1, colours.shadow, colours.darkShadow, colours.highlight},
-        {2, colours.light, colours.highlight, colours.darkShadow},
-        {3, colours.shadow, colours.highlight, colours.highlight},
-        {4, colours.light, colours.darkShadow, colours.darkShadow},
-    };
-    for (const Row& row : rows) {
-        QVERIFY(m_s->setBorderStyle(row.style));
+    const auto c = mDraw::EdgeColours::FromPalette(m_s->palette());
+    // style: outer top-left, inner top-left, outer bottom-right
+    const std::array<std::array<QColor, 3>, 4> rows{{{c.shadow, c.darkShadow, c.highlight},
+                                                     {c.light, c.highlight, c.darkShadow},
+                                                     {c.shadow, c.highlight, c.highlight},
+                                                     {c.light, c.darkShadow, c.darkShadow}}};
+    for (int style = 1; style <= 4; ++style) {
+        QVERIFY(m_s->setBorderStyle(style));
         m_s->DrawRamps();
-        QCOMPARE(rgbAt(m_s->surface(), 60, 0), rgbOf(row.outerTopLeft));
-        QCOMPARE(rgbAt(m_s->surface(), 60, 1), rgbOf(row.innerTopLeft));
-        QCOMPARE(rgbAt(m_s->surface(), 131, 40), rgbOf(row.outerBottomRight));
+        const auto& row = rows[static_cast<std::size_t>(style - 1)];
+        QCOMPARE(at(*m_s, 60, 0), FromQColor(row[0]));
+        QCOMPARE(at(*m_s, 60, 1), FromQColor(row[1]));
+        QCOMPARE(at(*m_s, 131, 40), FromQColor(row[2]));
     }
     m_s->resize(140, 80); // fresh area for the one-line border
     QVERIFY(m_s->setBorderStyle(5));
     m_s->DrawRamps();
-    QCOMPARE(rgbAt(m_s->surface(), 139, 40), rgbOf(colours.highlight));
-    QCOMPARE(rgbAt(m_s->surface(), 138, 40), background);
-
+    QCOMPARE(at(*m_s, 139, 40), FromQColor(c.highlight));
+    QCOMPARE(at(*m_s, 138, 40), FromQColor(m_s->palette().color(QPalette::Window)));
     QVERIFY(m_s->setBorderStyle(7)); // no border drawn, the old one stays
     m_s->DrawRamps();
-    QCOMPARE(rgbAt(m_s->surface(), 139, 40), rgbOf(colours.highlight));
+    QCOMPARE(at(*m_s, 139, 40), FromQColor(c.highlight));
 }
 
 void TestSliders::markersStandAtTheirValuesAndResetOnResize()
 {
-    const QRgb fg = rgbOf(m_s->palette().color(QPalette::WindowText));
-    const QRgb bg = rgbOf(m_s->palette().color(QPalette::Window));
+    const OLE_COLOR fg = FromQColor(m_s->palette().color(QPalette::WindowText));
+    const OLE_COLOR bg = FromQColor(m_s->palette().color(QPalette::Window));
     m_s->setcRedValue(255);
     QCOMPARE(m_s->MarkerRect(0), (mDraw::Rect{87, 22, 97, 27}));
-    const QImage& img = m_s->surface();
-    QCOMPARE(rgbAt(img, 92, 22), fg);  // apex on the ramp's bottom line
-    QCOMPARE(rgbAt(img, 87, 27), fg);  // base, left end
-    QCOMPARE(rgbAt(img, 97, 27), fg);  // base, right end
-    QCOMPARE(rgbAt(img, 92, 26), bg);  // hollow inside
-    QCOMPARE(rgbAt(img, 2, 27), bg);   // the old marker was erased
+    QCOMPARE(at(*m_s, 92, 22), fg); // apex on the ramp's bottom line
+    QCOMPARE(at(*m_s, 87, 27), fg); // base, both ends
+    QCOMPARE(at(*m_s, 97, 27), fg);
+    QCOMPARE(at(*m_s, 92, 26), bg); // hollow inside
+    QCOMPARE(at(*m_s, 2, 27), bg);  // the old marker was erased
     QCOMPARE(m_s->MarkerRect(1), (mDraw::Rect{0, 46, 10, 51}));
-
     m_s->resize(146, 80);
     QCOMPARE(m_s->MarkerRect(0), (mDraw::Rect{0, 22, 10, 27})); // left end until the next change
     m_s->setcGreenValue(1);
-    QCOMPARE(m_s->MarkerRect(0).left, 101); // 255 / (255 / 101)
+    QCOMPARE(m_s->MarkerRect(0).left, 101);
 }
 
 void TestSliders::dragSetsTheChannelUnderThePointer_data()
@@ -478,12 +378,13 @@ void TestSliders::dragSetsTheChannelUnderThePointer_data()
     QTest::addColumn<int>("value");
     QTest::newRow("left end") << 132 << false << QPoint(5, 20) << 0 << 0;
     QTest::newRow("right end") << 132 << false << QPoint(92, 20) << 0 << 255;
-    QTest::newRow("middle") << 132 << false << QPoint(50, 20) << 0 << 132;
-    QTest::newRow("beyond the right end") << 132 << false << QPoint(120, 30) << 0 << 255;
+    QTest::newRow("middle: 45 * 255 / 87 = 131.9") << 132 << false << QPoint(50, 20) << 0 << 132;
+    QTest::newRow("beyond the right end") << 132 << false << QPoint(200, 30) << 0 << 255;
     QTest::newRow("bottom of the red zone") << 132 << false << QPoint(50, 37) << 0 << 132;
     QTest::newRow("top of the green zone") << 132 << false << QPoint(50, 38) << 1 << 132;
     QTest::newRow("blue zone") << 132 << false << QPoint(70, 75) << 2 << 191;
     QTest::newRow("above all zones") << 132 << false << QPoint(50, 13) << -1 << 0;
+    QTest::newRow("below all zones") << 132 << false << QPoint(50, 86) << -1 << 0;
     const int snap132[][2] = {{5, 0}, {25, 51}, {45, 102}, {66, 204}, {86, 255}, {92, 255}};
     for (const auto& r : snap132)
         QTest::addRow("web-safe 132 at %d", r[0]) << 132 << true << QPoint(r[0], 40) << 1 << r[1];
@@ -502,37 +403,29 @@ void TestSliders::dragSetsTheChannelUnderThePointer()
     m_s->resize(width, 80);
     if (webSafe)
         QVERIFY(m_s->setcRampStyle(3) && m_s->setcRampStyle(0));
-    QVERIFY(m_s->WebSafe() == webSafe);
-    QSignalSpy spy(m_s, &vRGBSliders::Change);
-
-    sendMouse(m_s, QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton);
-
+    QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
+    sendMouse(m_s.get(), QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton);
     const int values[3] = {m_s->cRedValue(), m_s->cGreenValue(), m_s->cBlueValue()};
     for (int k = 0; k < 3; ++k)
         QCOMPARE(values[k], k == channel ? value : 0);
-    QCOMPARE(spy.count(), channel >= 0 && value != 0 ? 2 : 1);
+    QCOMPARE(spy.count(), channel >= 0 && value != 0 ? 2 : 1); // raised even when nothing was hit
 }
 
-void TestSliders::clickSetsOnDownAndRaisesAgainOnUp()
+void TestSliders::clickRaisesOnDownAndUpOtherButtonsOnlyRedraw()
 {
-    QSignalSpy spy(m_s, &vRGBSliders::Change);
-    QTest::mousePress(m_s, Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
+    QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
+    QTest::mousePress(m_s.get(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
     QCOMPARE(int(m_s->cRedValue()), 132);
     QCOMPARE(spy.count(), 2);
-    QTest::mouseRelease(m_s, Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
-    QCOMPARE(spy.count(), 3);
-}
+    QTest::mouseRelease(m_s.get(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
+    QCOMPARE(spy.count(), 3); // same value again: one more Change
 
-void TestSliders::otherButtonsOnlyRedrawMarkers()
-{
-    QSignalSpy spy(m_s, &vRGBSliders::Change);
-    QTest::mousePress(m_s, Qt::RightButton, Qt::NoModifier, QPoint(50, 20));
-    QTest::mouseRelease(m_s, Qt::RightButton, Qt::NoModifier, QPoint(50, 20));
-    QTest::mousePress(m_s, Qt::MiddleButton, Qt::NoModifier, QPoint(50, 20));
-    QTest::mouseMove(m_s, QPoint(60, 20));
-    QCOMPARE(int(m_s->cRedValue()), 0);
-    QCOMPARE(spy.count(), 0);
-    QVERIFY(m_menu->shownItems.isEmpty()); // the menu opens only through GetFromRamp
+    QTest::mousePress(m_s.get(), Qt::RightButton, Qt::NoModifier, QPoint(80, 20));
+    QTest::mouseRelease(m_s.get(), Qt::RightButton, Qt::NoModifier, QPoint(80, 20));
+    QTest::mousePress(m_s.get(), Qt::MiddleButton, Qt::NoModifier, QPoint(80, 20));
+    QCOMPARE(int(m_s->cRedValue()), 132);
+    QCOMPARE(spy.count(), 3);
+    QVERIFY(m_desk->menus.shownItems.isEmpty()); // the menu opens only through GetFromRamp
 }
 
 void TestSliders::burstOfChangesGivesOneRedraw()
@@ -546,8 +439,7 @@ void TestSliders::burstOfChangesGivesOneRedraw()
     QTRY_COMPARE(m_s->rampRedrawCount(), before + 1);
     QTest::qWait(60);
     QCOMPARE(m_s->rampRedrawCount(), before + 1);
-    // Drawn with the values in the boxes at the tick.
-    QCOMPARE(rgbAt(m_s->surface(), 6, 17), qRgb(3, 200, 100) & 0xFFFFFF);
+    QCOMPARE(at(*m_s, 6, 17), RGB(3, 200, 100)); // drawn with the values in the boxes at the tick
 }
 
 QTEST_MAIN(TestSliders)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "picker/OleColor.h"
 #include "sliders/RampSource.h"
 
 #include <QImage>
@@ -12,10 +13,7 @@ public:
 
     std::int32_t GetPixel(int x, int y) const override
     {
-        if (!image.valid(x, y))
-            return -1;
-        const QRgb c = image.pixel(x, y);
-        return qRed(c) | qGreen(c) << 8 | qBlue(c) << 16;
+        return image.valid(x, y) ? FromQRgb(image.pixel(x, y)) : -1;
     }
     int Top() const override { return top; }
 };
