@@ -1,11 +1,10 @@
 #include "app/Util.h"
 
 #include "platform/Platform.h"
-#include "platform/Pointer.h"
 #include "platform/Shell.h"
 #include "widgets/mDraw.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -19,14 +18,15 @@ void OpenWebPage(const QString& address)
 
 namespace {
 
-// Follows the pointer with the window until a button comes up; for desktops
-// that refuse a system move.
+// Follows the pointer with the window while the button that started the drag
+// is held; any event that shows it up ends the drag.
 class ManualDrag : public QObject {
 public:
-    explicit ManualDrag(QWidget* window)
+    ManualDrag(QWidget* window, Qt::MouseButton button, QPointF globalPress)
         : QObject(window)
         , m_window(window)
-        , m_offset(platform().pointer->cursorPos() - window->pos())
+        , m_button(button)
+        , m_offset(globalPress - QPointF(window->pos()))
     {
         // The press may have landed on a child that keeps the implicit grab,
         // so the moves are taken wherever in the program they arrive.
@@ -37,30 +37,48 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::MouseMove) {
-            m_window->move(platform().pointer->cursorPos() - m_offset);
+            const auto* move = static_cast<QMouseEvent*>(event);
+            if (!(move->buttons() & m_button)) {
+                finish(); // its release went elsewhere
+                return false;
+            }
+            m_window->move((move->globalPosition() - m_offset).toPoint());
             return true;
         }
-        if (event->type() == QEvent::MouseButtonRelease) {
-            QCoreApplication::instance()->removeEventFilter(this);
-            deleteLater();
+        if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == m_button) {
+            finish();
             return true;
         }
         return false;
     }
 
 private:
+    void finish()
+    {
+        QCoreApplication::instance()->removeEventFilter(this);
+        deleteLater();
+    }
+
     QWidget* m_window;
-    QPoint m_offset;
+    Qt::MouseButton m_button;
+    QPointF m_offset;
 };
+
+bool clientPlacesWindows()
+{
+    return QGuiApplication::platformName() != QLatin1String("wayland");
+}
 
 } // namespace
 
-void DragWindow(QWidget* window)
+void DragWindow(QWidget* window, Qt::MouseButton button, QPointF globalPress)
 {
-    QWindow* handle = window->windowHandle();
-    if (handle && handle->startSystemMove())
+    if (button == Qt::NoButton)
         return;
-    new ManualDrag(window);
+    QWindow* handle = window->windowHandle();
+    if (!clientPlacesWindows() && handle && handle->startSystemMove())
+        return;
+    new ManualDrag(window, button, globalPress);
 }
 
 void DrawShadow(QImage& surface, const QRect& c)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 
@@ -15,10 +16,12 @@ inline constexpr const char* WebAddress = "https://tolvex.example/tintaro";
 // Asks the desktop to open the address; a failure is ignored.
 void OpenWebPage(const QString& address);
 
-// Lets the user move window with the mouse until the button is released:
-// the desktop's own move where it offers one, otherwise following the
-// pointer until the release.
-void DragWindow(QWidget* window);
+// Lets the user move window with the mouse while button, pressed at the
+// screen point globalPress, stays held. On X11 the program moves the window
+// itself: a window manager's move ends only on a left-button release, and
+// never when that release came before it took the pointer (a tap). Where a
+// client cannot place its window (Wayland), the desktop's own move.
+void DragWindow(QWidget* window, Qt::MouseButton button, QPointF globalPress);
 
 // A black shadow for control (its geometry as it reports it, relative to its
 // own container) on surface: from (left + 10, bottom + 10) to

@@ -1,5 +1,6 @@
 #include "app/fHelp.h"
 
+#include "widgets/DesignFonts.h"
 #include "widgets/Twips.h"
 
 #include <QLabel>
@@ -16,6 +17,7 @@ fHelp::fHelp(QWidget* owner)
     , m_lblHelp(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Quick Help"));
+    setFont(DesignFonts::Font(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(InnerSize);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));

@@ -8,14 +8,17 @@
 #include "app/mArtwork.h"
 #include "app/mSetup.h"
 #include "picker/Quor_Colorpicker.h"
+#include "picker/mCPUtils.h"
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
 #include "platform/PopupMenu.h"
 #include "platform/Screen.h"
 #include "platform/Shell.h"
+#include "widgets/DesignFonts.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PropertyBag.h"
+#include "widgets/mMouse.h"
 #include "widgets/Twips.h"
 #include "widgets/zelFrames.h"
 
@@ -24,6 +27,7 @@
 #include <QThread>
 #include <QWindow>
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -68,9 +72,8 @@ PropertyBag frameDesign(bool foreground, OLE_COLOR windowBack)
     bag.WriteProperty(QStringLiteral("RoundedCornerTxtBox"), foreground, QVariant());
     bag.WriteProperty(QStringLiteral("Caption"), foreground ? QStringLiteral("Foreground Color") : QStringLiteral("Background Color"), QVariant());
     i32("TextColor", 0x00FFFFFF);
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font = DesignFonts::Font(QStringLiteral("MS Sans Serif"), 9.75);
     font.setBold(true);
-    font.setPointSizeF(9.75);
     bag.WriteProperty(QStringLiteral("Font"), font, QVariant());
     i32("ThemeColor", 5);
     i32("ColorFrom", 0x00808080);
@@ -91,6 +94,7 @@ fMain::fMain(QWidget* parent)
     , m_lbColor(new QWidget(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(DesignFonts::Font(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(ClientSize);
     setWindowIcon(mArtwork::ProgramIcon());
     m_surface = QImage(ClientSize, QImage::Format_RGB32);
@@ -124,9 +128,7 @@ fMain::fMain(QWidget* parent)
         pickers[i]->move(PickerPos);
         auto* screenButton = new QPushButton(QStringLiteral("From Screen"), frames[i]);
         screenButton->setGeometry(ScreenButtonRect);
-        QFont verdana(QStringLiteral("Verdana"), 8);
-        verdana.setBold(false);
-        screenButton->setFont(verdana);
+        screenButton->setFont(DesignFonts::Font(QStringLiteral("Verdana"), 8));
         const int index = static_cast<int>(i);
         connect(screenButton, &QPushButton::clicked, this, [this, index] { cmdScreen_Click(index); });
         m_cmdScreen[i] = screenButton;
@@ -140,7 +142,7 @@ fMain::fMain(QWidget* parent)
         connect(label, &MouseLabel::Click, this, [this, i] { lblSample_Click(i); });
         m_lblSample[static_cast<std::size_t>(i)] = label;
     }
-    QFont sampleFont(QStringLiteral("Arial"));
+    QFont sampleFont = DesignFonts::Font(QStringLiteral("Arial"), font().pointSizeF());
     sampleFont.setBold(true);
     m_lblSample[0]->setFont(sampleFont);
     m_lblSample[0]->setAlignment(Qt::AlignCenter);
@@ -150,6 +152,8 @@ fMain::fMain(QWidget* parent)
     m_lbColor->setGeometry(ColorCursorRect);
     m_lbColor->setCursor(mArtwork::CaptureCursor(dpr));
     m_lbColor->hide();
+
+    mMouse::KeepMouseEventsInChildren(this);
 }
 
 fMain::~fMain() = default;
@@ -249,19 +253,21 @@ void fMain::lblSample_Click(int)
     Util::OpenWebPage(QLatin1String(Util::WebAddress));
 }
 
-void fMain::Form_MouseDown()
+void fMain::Form_MouseDown(Qt::MouseButton button, QPointF globalPress)
 {
-    Util::DragWindow(this);
+    Util::DragWindow(this, button, globalPress);
 }
 
-void fMain::lblLogo_MouseDown()
+void fMain::lblLogo_MouseDown(int Button, int, double X, double Y)
 {
-    Util::DragWindow(this);
+    Util::DragWindow(this, mMouse::PressedButton(Button), m_lblLogo->mapToGlobal(QPointF(X, Y)));
 }
 
-void fMain::mousePressEvent(QMouseEvent*)
+void fMain::mousePressEvent(QMouseEvent* event)
 {
-    Form_MouseDown();
+    // Only presses on the bare background arrive here: every child keeps
+    // its own.
+    Form_MouseDown(event->button(), event->globalPosition());
 }
 
 // ---- layout ---------------------------------------------------------------------
@@ -281,7 +287,11 @@ void fMain::Form_Resize()
     for (std::size_t i = 0; i < 5; ++i)
         samples[i] = m_lblSample[i]->size();
     const MainLayout l = MainLayout::Compute(width(), m_lblLogo->size(), m_imBanner->size(), samples, m_lblSample[0]->y());
-    const auto place = [](QWidget* w, const QRectF& r) { w->setGeometry(r.toRect()); };
+    // Half pixels go to the even neighbour, as every rounding here does.
+    const auto place = [](QWidget* w, const QRectF& r) {
+        using mCPUtils::RoundHalfEven;
+        w->setGeometry(RoundHalfEven(r.x()), RoundHalfEven(r.y()), RoundHalfEven(r.width()), RoundHalfEven(r.height()));
+    };
     place(m_lblLogo, l.lblLogo);
     place(m_imBanner, l.imBanner);
     for (std::size_t i = 0; i < 5; ++i)

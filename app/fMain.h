@@ -60,8 +60,8 @@ private:
     void cmdScreen_Click(int Index);
     void imBanner_Click();
     void lblSample_Click(int Index);
-    void Form_MouseDown();
-    void lblLogo_MouseDown();
+    void Form_MouseDown(Qt::MouseButton button, QPointF globalPress);
+    void lblLogo_MouseDown(int Button, int Shift, double X, double Y);
     void Form_Resize();
     void Form_Unload();
     void StartScreenCapture();

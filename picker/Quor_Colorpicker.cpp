@@ -6,7 +6,9 @@
 #include "platform/Platform.h"
 #include "sliders/RampSource.h"
 #include "sliders/vRGBSliders.h"
+#include "widgets/DesignFonts.h"
 #include "widgets/MouseLabel.h"
+#include "widgets/mMouse.h"
 #include "widgets/ShapeBox.h"
 #include "widgets/SurfaceBox.h"
 #include "widgets/Twips.h"
@@ -83,9 +85,7 @@ Quor_Colorpicker::Quor_Colorpicker(QWidget* parent)
     , m_paletteSource(std::make_unique<PaletteSource>(m_iPal))
 {
     setFixedSize(Px(ControlWidth), Px(ControlHeight));
-    QFont own(QStringLiteral("MS Sans Serif"), 8);
-    own.setBold(false); // stated, so a bold host font does not reach the captions
-    setFont(own);
+    setFont(DesignFonts::Font(QStringLiteral("MS Sans Serif"), 8));
     setAutoFillBackground(true); // an opaque control, like the sliders inside it
 
     m_iPal->setGeometry(PalRect);
@@ -100,8 +100,7 @@ Quor_Colorpicker::Quor_Colorpicker(QWidget* parent)
     m_lblCurColor->setToolTip(QStringLiteral("Click to select."));
     m_lblCurColor->setBackColor(InitialColor);
 
-    QFont copyFont(QStringLiteral("Verdana"));
-    copyFont.setPointSizeF(6.75);
+    const QFont copyFont = DesignFonts::Font(QStringLiteral("Verdana"), 6.75);
     for (std::size_t i = 0; i < 3; ++i) {
         m_lblinfo[i] = new QLabel(QLatin1String(InfoCaptions[i]), this);
         m_lblinfo[i]->setGeometry(InfoLabelRects[i]);
@@ -138,6 +137,7 @@ Quor_Colorpicker::Quor_Colorpicker(QWidget* parent)
     connect(m_iPal, &SurfaceBox::MouseMove, this, &Quor_Colorpicker::iPal_MouseMove);
     connect(m_lblCurColor, &MouseLabel::Click, this, &Quor_Colorpicker::lblCurColor_Click);
     connect(m_cmdStandardColors, &QPushButton::clicked, this, &Quor_Colorpicker::cmdStandardColors_Click);
+    mMouse::KeepMouseEventsInChildren(this);
 
     UserControl_Initialize();
 }

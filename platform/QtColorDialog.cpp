@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QPalette>
+#include <QSettings>
+#include <array>
 
 namespace {
 
@@ -32,10 +34,52 @@ constexpr SysColorRole SysColorRoles[16] = {
     {QPalette::Active, QPalette::Button},            // 15 button face
 };
 
+// Qt keeps the custom colours of its dialog for every Qt program of the user
+// (QtProject.conf, Qt/customColors/0..15) and writes them back whenever a
+// dialog goes away after they were set. Seeding the dialog must not change
+// them, so the shared row is taken before and put back, key for key, once
+// the dialog is gone.
+class SharedCustomColors {
+public:
+    SharedCustomColors()
+    {
+        for (int i = 0; i < 16; ++i) {
+            m_inMemory[static_cast<std::size_t>(i)] = QColorDialog::customColor(i);
+            m_stored[static_cast<std::size_t>(i)] = settings().value(key(i));
+        }
+    }
+    ~SharedCustomColors()
+    {
+        for (int i = 0; i < 16; ++i)
+            QColorDialog::setCustomColor(i, m_inMemory[static_cast<std::size_t>(i)]);
+        // A dialog's end writes the row; this one has no dialog after it, so
+        // the row is written once more here, then set right in the file.
+        { QColorDialog flush; }
+        QSettings shared = settings();
+        for (int i = 0; i < 16; ++i) {
+            const QVariant& was = m_stored[static_cast<std::size_t>(i)];
+            if (was.isValid())
+                shared.setValue(key(i), was);
+            else
+                shared.remove(key(i));
+        }
+    }
+    SharedCustomColors(const SharedCustomColors&) = delete;
+    SharedCustomColors& operator=(const SharedCustomColors&) = delete;
+
+private:
+    static QSettings settings() { return QSettings(QSettings::UserScope, QStringLiteral("QtProject")); }
+    static QString key(int i) { return QStringLiteral("Qt/customColors/") + QString::number(i); }
+
+    std::array<QColor, 16> m_inMemory;
+    std::array<QVariant, 16> m_stored;
+};
+
 } // namespace
 
 std::int32_t QtColorDialog::ChooseColorA(CHOOSECOLOR& record)
 {
+    const SharedCustomColors keep;
     // Qt's own dialog rather than a native one: only it takes and returns the
     // row of custom colours.
     QColorDialog dialog(record.hwndOwner ? record.hwndOwner->window() : nullptr);

@@ -24,7 +24,12 @@ QImage picture(int index)
         for (int x = 0; x < RampColumns; ++x) {
             int r, g, b;
             if (index == 0 || index == 2) {
-                const auto h = static_cast<float>(x * 6.0 / RampColumns);
+                // The conversion takes hues from -1 to 5; the last sixth of
+                // the ramp, magenta back to red, lies below 0.
+                double sextant = x * 6.0 / RampColumns;
+                if (sextant > 5.0)
+                    sextant -= 6.0;
+                const auto h = static_cast<float>(sextant);
                 std::int32_t r32, g32, b32;
                 mCPUtils::HslToRgb(h, 1.0f, rowLightness(y), r32, g32, b32);
                 r = r32, g = g32, b = b32;

@@ -95,4 +95,28 @@ int WebSafeSnap(double p)
     return 101;
 }
 
+bool IsAcceptedKeyText(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.isPrint() && !(c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+            return false;
+    return true;
+}
+
+int ArrowStep(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+        return 1;
+    case Qt::Key_Down:
+        return -1;
+    case Qt::Key_PageUp:
+        return 16;
+    case Qt::Key_PageDown:
+        return -16;
+    default:
+        return 0;
+    }
+}
+
 } // namespace mSliderRules

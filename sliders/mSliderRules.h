@@ -31,6 +31,14 @@ int LeadingNumber(const QString& text);
 // True when text is one or more ASCII digits and nothing else.
 bool IsPlainDigits(const QString& text);
 
+// Whether a key's text may reach an entry box: digits, Backspace, control
+// characters such as Delete's 0x7F, and no text at all; any other printable
+// character is refused.
+bool IsAcceptedKeyText(const QString& text);
+// How far a key steps an entry box's value: Up/Down 1, Page Up/Down 16, any
+// other key 0. Takes a Qt::Key.
+int ArrowStep(int key);
+
 // Component i of an n-step gradient from s to e, rounded half to even.
 int GradientComponent(int s, int e, int i, int n);
 

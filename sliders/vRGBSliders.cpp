@@ -6,6 +6,7 @@
 #include "sliders/RampSource.h"
 #include "sliders/mRampPictures.h"
 #include "sliders/mSliderRules.h"
+#include "widgets/DesignFonts.h"
 #include "widgets/PropertyBag.h"
 #include "widgets/SurfaceBox.h"
 #include "widgets/mMouse.h"
@@ -44,9 +45,7 @@ vRGBSliders::vRGBSliders(QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    QFont own(QStringLiteral("MS Sans Serif"), 8);
-    own.setBold(false); // stated, so a bold host font does not reach the boxes
-    setFont(own);
+    setFont(DesignFonts::Font(QStringLiteral("MS Sans Serif"), 8));
 
     tmrDraw.setSingleShot(true);
     tmrDraw.setInterval(RedrawDelayMs);
@@ -81,6 +80,7 @@ vRGBSliders::vRGBSliders(QWidget* parent)
         img->setGeometry(4, ImgRampTops[i], mRampPictures::Width, mRampPictures::Height);
         m_imgRamp[static_cast<std::size_t>(i)] = img;
     }
+    mMouse::KeepMouseEventsInChildren(this);
     UserControl_Resize();
 }
 
@@ -171,15 +171,18 @@ bool vRGBSliders::eventFilter(QObject* watched, QEvent* event)
         QMetaObject::invokeMethod(const_cast<QLineEdit*>(box), &QLineEdit::selectAll, Qt::QueuedConnection);
     } else if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        const bool focusKey = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        // Only digits and Backspace reach the box; keys without a character
-        // (arrows, Delete, Home) are not characters and pass.
-        if (!focusKey && !text.isEmpty()) {
-            const char16_t c = text[0].unicode();
-            if (!((c >= '0' && c <= '9') || c == 8))
-                return true;
+        const int k = static_cast<int>(std::find(m_txtColor.begin(), m_txtColor.end(), box) - m_txtColor.begin());
+        const int step = ArrowStep(key->key());
+        if (step != 0 && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            setBoxText(k, QString::number(qBound(0, boxValue(k) + step, 255)));
+            return true;
         }
+        // Printable characters other than digits never reach the box. Editing
+        // keys and shortcuts carry control characters (Delete sends 0x7F,
+        // Ctrl+V 0x16) or none, and work as in any line edit; what they paste
+        // goes through the same rules as typing.
+        if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !IsAcceptedKeyText(key->text()))
+            return true;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -426,7 +429,15 @@ void vRGBSliders::resizeEvent(QResizeEvent*)
 void vRGBSliders::UserControl_Show()
 {
     startRedraw();
-    DrawMarkers();
+    if (m_shown) {
+        DrawMarkers();
+    } else {
+        // The size a hidden control was given arrives just before its first
+        // show and lays the markers out at zero; the values set meanwhile
+        // are in the boxes, so the markers go there.
+        m_shown = true;
+        PlaceMarkers();
+    }
     mDraw::FillInclusive(m_picRamp->surface(), 190, 0, 198, 6, Qt::white);
     m_picRamp->changed();
 }

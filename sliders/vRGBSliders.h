@@ -119,6 +119,7 @@ private:
     std::int16_t m_rampStyle = 0;
     std::array<MenuItem, 4> m_menu;
     int m_rampRedraws = 0;
+    bool m_shown = false;
 
     QImage m_surface;
     QTimer tmrDraw;

@@ -14,6 +14,8 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStyleOptionFrame>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtEndian>
@@ -73,7 +75,9 @@ private slots:
     void framesHaveTheirDesignValues();
     void captureFillsOnlyTheTargetAndRestoresTheWindow_data();
     void captureFillsOnlyTheTargetAndRestoresTheWindow();
-    void backgroundDragsTheWindowButFramesDoNot();
+    void onlyBackgroundAndHandleDragWhileTheirButtonIsHeld_data();
+    void onlyBackgroundAndHandleDragWhileTheirButtonIsHeld();
+    void designTextsFitTheirControls();
     void bannerAndSampleOpenTheWebPage();
     void helpTextAndWindow();
     void aboutBoxVersionKeysAndSystemInfo();
@@ -218,6 +222,9 @@ void TestMainWindow::layoutPlacesBannerAndSampleStrip()
     QCOMPARE(m_w->imBanner()->geometry(), QRect(34, 35, 468, 60));
     QCOMPARE(m_w->lblSample(0)->geometry(), QRect(157, 415, 222, 50));
     QCOMPARE(m_w->lblSample(3)->geometry(), QRect(72, 415, 75, 50));
+    // The inner swatches sit on half pixels; halves go to the even neighbour.
+    QCOMPARE(m_w->lblSample(4)->pos(), QPoint(82, 422));
+    QCOMPARE(m_w->lblSample(2)->pos(), QPoint(400, 422));
     QCOMPARE(m_w->cpBack()->mapTo(m_w, QPoint(0, 0)), QPoint(272 + 17, 106 + 42));
 
     // The shadows lie only under the frames: nothing black shows between
@@ -271,7 +278,7 @@ void TestMainWindow::framesHaveTheirDesignValues()
     const zelFrames* back = m_w->frBackground();
     QCOMPARE(fore->Caption(), QStringLiteral("Foreground Color"));
     QCOMPARE(back->Caption(), QStringLiteral("Background Color"));
-    QCOMPARE(FromQRgb(fore->surface().pixel(100, 14)), fore->ThemeTo()); // custom theme: grey bar
+    QCOMPARE(FromQRgb(fore->surface().pixel(30, 4)), fore->ThemeTo()); // custom theme: grey bar
     QCOMPARE(fore->ThemeTo(), 0x00808080);
     QVERIFY(fore->RoundedCornerTxtBox() && !back->RoundedCornerTxtBox());
     QVERIFY(back->Font().bold());
@@ -329,29 +336,51 @@ void TestMainWindow::captureFillsOnlyTheTargetAndRestoresTheWindow()
     QCOMPARE(m_w->lblSample(0)->BackColor(), m_w->cpBack()->Color());
 }
 
-void TestMainWindow::backgroundDragsTheWindowButFramesDoNot()
+void TestMainWindow::onlyBackgroundAndHandleDragWhileTheirButtonIsHeld_data()
 {
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("drags");
+    QTest::newRow("background, left") << QPoint(5, 300) << int(Qt::LeftButton) << true;
+    QTest::newRow("background, right") << QPoint(5, 300) << int(Qt::RightButton) << true;
+    QTest::newRow("background, middle") << QPoint(5, 300) << int(Qt::MiddleButton) << true;
+    QTest::newRow("drag handle, middle") << QPoint(100, 20) << int(Qt::MiddleButton) << true;
+    QTest::newRow("frame caption") << QPoint(60, 112) << int(Qt::LeftButton) << false;
+    QTest::newRow("frame body") << QPoint(25, 400) << int(Qt::RightButton) << false;
+    QTest::newRow("picker caption HEX:") << QPoint(180, 218) << int(Qt::LeftButton) << false;
+    QTest::newRow("sample strip, right") << QPoint(200, 430) << int(Qt::RightButton) << false;
+    QTest::newRow("banner, middle") << QPoint(250, 60) << int(Qt::MiddleButton) << false;
+}
+
+void TestMainWindow::onlyBackgroundAndHandleDragWhileTheirButtonIsHeld()
+{
+    QFETCH(QPoint, at);
+    QFETCH(int, button);
+    QFETCH(bool, drags);
+    const auto b = Qt::MouseButton(button);
+    const OLE_COLOR fore = m_w->cpFore()->Color(), back = m_w->cpBack()->Color();
+    QWindow* window = m_w->windowHandle();
     const QPoint start = m_w->pos();
-    m_desk->pointer.pos = start + QPoint(5, 300);
-    send(m_w, QEvent::MouseButtonPress, QPoint(5, 300), Qt::RightButton, Qt::RightButton);
-    m_desk->pointer.pos += QPoint(40, 25);
-    send(m_w, QEvent::MouseMove, QPoint(45, 325), Qt::NoButton, Qt::RightButton);
-    send(m_w, QEvent::MouseButtonRelease, QPoint(45, 325), Qt::RightButton, Qt::NoButton);
-    QCOMPARE(m_w->pos(), start + QPoint(40, 25));
+    // Through the window system, so each press reaches the control under it
+    // and whatever it ignores travels on to its parents.
+    QTest::mousePress(window, b, Qt::NoModifier, at);
+    QTest::mouseMove(window, at + QPoint(40, 25));
+    QCOMPARE(m_w->pos(), drags ? start + QPoint(40, 25) : start);
+    QTest::mouseRelease(window, b, Qt::NoModifier, at + QPoint(40, 25));
+    const QPoint released = m_w->pos();
+    QTest::mouseMove(window, at + QPoint(90, 60)); // no button: the window stays
+    QCOMPARE(m_w->pos(), released);
 
-    const QPoint moved = m_w->pos();
-    QTest::mousePress(m_w->lblLogo(), Qt::MiddleButton); // the drag handle: any button drags
-    m_desk->pointer.pos += QPoint(-10, 0);
-    send(m_w, QEvent::MouseMove, QPoint(0, 0), Qt::NoButton, Qt::NoButton);
-    send(m_w, QEvent::MouseButtonRelease, QPoint(0, 0), Qt::MiddleButton, Qt::NoButton);
-    QCOMPARE(m_w->pos(), moved + QPoint(-10, 0));
+    // A tap: press and release back to back, then the pointer moves on.
+    QTest::mousePress(window, b, Qt::NoModifier, at);
+    QTest::mouseRelease(window, b, Qt::NoModifier, at);
+    QTest::mouseMove(window, at + QPoint(30, 30));
+    QCOMPARE(m_w->pos(), released);
 
-    const QPoint before = m_w->pos();
-    click(m_w->frForeground(), Qt::LeftButton, QPoint(100, 290));
-    click(m_w->cpFore(), Qt::LeftButton, QPoint(5, 215));
-    m_desk->pointer.pos += QPoint(50, 50);
-    send(m_w, QEvent::MouseMove, QPoint(0, 0), Qt::NoButton, Qt::NoButton);
-    QCOMPARE(m_w->pos(), before);
+    QCOMPARE(m_w->cpFore()->Color(), fore);
+    QCOMPARE(m_w->cpBack()->Color(), back);
+    QVERIFY(m_desk->shell.opened.isEmpty());
+    QVERIFY(m_desk->menus.shownItems.isEmpty());
 }
 
 void TestMainWindow::bannerAndSampleOpenTheWebPage()
@@ -418,6 +447,57 @@ void TestMainWindow::aboutBoxVersionKeysAndSystemInfo()
     QTest::keyClick(second, Qt::Key_Return);
     QTRY_VERIFY(guard2.isNull());
 }
+
+namespace {
+
+// The area a line edit sets its text in: the style's contents rectangle less
+// the text margins and Qt's own 2 x 1 pixel margin.
+QRect lineEditTextArea(const QLineEdit* box)
+{
+    QStyleOptionFrame opt;
+    opt.initFrom(box);
+    opt.rect = box->rect();
+    opt.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box) : 0;
+    QRect r = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box);
+    r = r.marginsRemoved(box->textMargins());
+    return r.adjusted(2, 1, -2, -1);
+}
+
+} // namespace
+
+void TestMainWindow::designTextsFitTheirControls()
+{
+    m_w->cpFore()->setColor(0x00FFFFFF);
+    for (QLineEdit* box : m_w->cpFore()->findChildren<QLineEdit*>()) {
+        const QRect area = lineEditTextArea(box);
+        const QFontMetrics fm(box->font());
+        const QString text = box->text().isEmpty() ? QStringLiteral("255") : box->text();
+        QVERIFY2(fm.horizontalAdvance(text) <= area.width() && fm.ascent() + fm.descent() <= area.height() + 2,
+                 qPrintable(QStringLiteral("\"%1\" in %2: %3 x %4 in %5 x %6").arg(text, QFontInfo(box->font()).family())
+                                .arg(fm.horizontalAdvance(text)).arg(fm.height()).arg(area.width()).arg(area.height())));
+    }
+    for (QLabel* label : m_w->findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || !label->isVisibleTo(m_w))
+            continue;
+        const QFontMetrics fm(label->font());
+        const QRect need = fm.boundingRect(label->contentsRect(), int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
+        QVERIFY2(label->contentsRect().contains(need) || need.width() <= label->contentsRect().width(),
+                 qPrintable(QStringLiteral("\"%1\" needs %2 x %3 in %4 x %5").arg(label->text()).arg(need.width()).arg(need.height())
+                                .arg(label->width()).arg(label->height())));
+    }
+    for (QPushButton* button : m_w->findChildren<QPushButton*>()) {
+        const QFontMetrics fm(button->font());
+        QVERIFY2(fm.horizontalAdvance(button->text()) + 6 <= button->width(),
+                 qPrintable(QStringLiteral("\"%1\" needs %2 of %3").arg(button->text()).arg(fm.horizontalAdvance(button->text())).arg(button->width())));
+    }
+
+    fHelp help(m_w);
+    QLabel* text = help.lblHelp();
+    const QRect need = QFontMetrics(text->font()).boundingRect(text->contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text->text());
+    QVERIFY2(need.bottom() <= text->contentsRect().bottom() && need.right() <= text->contentsRect().right(),
+             qPrintable(QStringLiteral("help text in %1 needs %2 x %3").arg(QFontInfo(text->font()).family()).arg(need.width()).arg(need.height())));
+}
+
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_fMain.moc"

@@ -3,6 +3,7 @@
 #include "sliders/mSliderRules.h"
 
 #include <QtTest>
+#include <cmath>
 
 using namespace mSliderRules;
 
@@ -159,7 +160,19 @@ void TestSliderRules::rampPicturesHaveTheirSizeAndSwatchEnd()
         }
     }
     const QImage& spectrum = mRampPictures::RampPicture(0);
-    QCOMPARE(spectrum.pixel(0, 7), qRgb(255, 0, 0));
+    // Row 7 holds the pure hues, red through magenta and back towards red:
+    // each column against the textbook hue-to-RGB formula, within one step
+    // of rounding. (A hue run past magenta wraps to green or cyan instead.)
+    for (int x = 0; x < 190; ++x) {
+        const double degrees = x * 360.0 / 190.0;
+        const auto channel = [&](double offset) {
+            const double k = std::fmod(offset + degrees / 60.0, 6.0);
+            return 255.0 * (1.0 - std::max(0.0, std::min({k, 4.0 - k, 1.0})));
+        };
+        const QRgb px = spectrum.pixel(x, 7);
+        QVERIFY2(std::abs(qRed(px) - channel(5)) <= 1 && std::abs(qGreen(px) - channel(3)) <= 1 && std::abs(qBlue(px) - channel(1)) <= 1,
+                 qPrintable(QStringLiteral("column %1: %2").arg(x).arg(px & 0xFFFFFF, 6, 16, QLatin1Char('0'))));
+    }
     QVERIFY(qGray(spectrum.pixel(0, 0)) > 220);  // pale at the top
     QVERIFY(qGray(spectrum.pixel(95, 14)) < 40); // near black at the bottom
     const QImage& grey = mRampPictures::RampPicture(1);

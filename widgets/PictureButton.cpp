@@ -12,8 +12,6 @@ PictureButton::PictureButton(QWidget* parent)
     : QWidget(parent)
     , m_picture1Size(size())
 {
-    Timer1.setInterval(1);
-    connect(&Timer1, &QTimer::timeout, this, &PictureButton::Timer1_Timer);
     setMouseTracking(true);
 }
 
@@ -112,7 +110,7 @@ void PictureButton::UserControl_MouseMove(std::int16_t Button, std::int16_t Shif
         m_state = Normal;
         Redraw();
     } else if (Button == 0 && !m_hover) {
-        Timer1.start();
+        m_tracking = true;
         m_hover = true;
         emit MouseEnter();
         m_state = Hover;
@@ -132,11 +130,11 @@ void PictureButton::UserControl_MouseUp(std::int16_t Button, std::int16_t Shift,
     Redraw();
 }
 
-void PictureButton::Timer1_Timer()
+void PictureButton::UserControl_Leave()
 {
-    if (pointerOver())
+    if (!m_tracking)
         return;
-    Timer1.stop();
+    m_tracking = false;
     m_hover = false;
     emit MouseLeave();
     m_state = Normal;
@@ -177,6 +175,13 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* e)
         if (rect().contains(e->position().toPoint()))
             emit Click();
     }
+}
+
+void PictureButton::leaveEvent(QEvent*)
+{
+    // While a button is held Qt holds the leave back until the release, as
+    // the pointer stays captured by the button meanwhile.
+    UserControl_Leave();
 }
 
 void PictureButton::mouseDoubleClickEvent(QMouseEvent*)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 
@@ -9,8 +8,8 @@ class PropertyBag;
 
 // A button made of three pictures: normal, hover and pressed. It takes the
 // size of the picture it shows and passes its mouse events on, adding
-// MouseEnter and MouseLeave. Leaving is noticed by a 1 ms timer that runs
-// only while the pointer is over the button.
+// MouseEnter and MouseLeave. Leaving is noticed from the window system's
+// leave event, so a pointer resting on the button costs nothing.
 class PictureButton : public QWidget {
     Q_OBJECT
 public:
@@ -31,7 +30,8 @@ public:
 
     std::int16_t state() const { return m_state; }
     bool hoverFlag() const { return m_hover; }
-    bool timerRunning() const { return Timer1.isActive(); }
+    // True from MouseEnter until the leave that answers it.
+    bool tracking() const { return m_tracking; }
     const QImage& surface() const { return m_surface; }
 
 signals:
@@ -51,19 +51,20 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void UserControl_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
     void UserControl_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
     void UserControl_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
-    void Timer1_Timer();
+    void UserControl_Leave();
     bool pointerOver() const;
     void Redraw();
 
     QImage m_picture, m_pictureHover, m_pictureDown;
     bool m_hover = false;
     std::int16_t m_state = Normal;
-    QTimer Timer1;
+    bool m_tracking = false;
     QSize m_picture1Size; // the size of the last picture shown
     QImage m_surface;
     bool m_leftDown = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QWidget>
 #include <Qt>
 
 // Mouse state as the controls' handlers take it: Button is a mask (1 left,
@@ -14,6 +15,23 @@ inline int ButtonMask(Qt::MouseButtons buttons)
 inline int ShiftMask(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+// The one button of a press, from its mask.
+inline Qt::MouseButton PressedButton(int Button)
+{
+    return Button & 1 ? Qt::LeftButton : Button & 2 ? Qt::RightButton : Button & 4 ? Qt::MiddleButton : Qt::NoButton;
+}
+
+// A press belongs to the control under it. Qt hands a mouse event that a
+// child ignores (a caption, a frame, a plain box) on to its parent, which
+// would then act as though it had been pressed there: the sliders set a
+// channel, the main window starts a drag. Every child of host keeps its own
+// mouse events instead, whether it has a use for them or not.
+inline void KeepMouseEventsInChildren(QWidget* host)
+{
+    for (QWidget* child : host->findChildren<QWidget*>())
+        child->setAttribute(Qt::WA_NoMousePropagation);
 }
 
 } // namespace mMouse

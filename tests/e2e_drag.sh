@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Window drags on a real X server under a real window manager (openbox):
+# each mouse button drags by the background only while it is held, a tap
+# (press and release back to back) never leaves the window following the
+# pointer, and a press on a frame does not drag at all.
+set -euo pipefail
+
+if [ "${1:-}" != "--inner" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inner "$@"
+fi
+shift
+exe=$1
+export QT_QPA_PLATFORM=xcb
+
+work=$(mktemp -d)
+pid=""
+wm=""
+trap 'kill "$pid" "$wm" 2>/dev/null || true; rm -rf "$work"' EXIT
+cp "$exe" "$work/tintaro"
+
+openbox --sm-disable > "$work/openbox.log" 2>&1 &
+wm=$!
+sleep 1
+"$work/tintaro" &
+pid=$!
+wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro by Tolvex$' | head -n 1)
+sleep 0.5
+
+where() { xdotool getwindowgeometry --shell "$wid" | awk -F= '/^[XY]=/ {printf "%s ", $2}'; }
+failed=0
+passed=0
+check() { # name expected actual
+    if [ "$2" = "$3" ]; then
+        passed=$((passed + 1))
+    else
+        echo "FAIL: $1: window at '$3', expected '$2'" >&2
+        failed=$((failed + 1))
+    fi
+}
+
+for button in 1 2 3; do
+    read -r x y <<< "$(where)"
+    # The grey background left of the frames.
+    xdotool mousemove $((x + 5)) $((y + 300)) mousedown "$button"
+    sleep 0.1
+    xdotool mousemove $((x + 25)) $((y + 310))
+    sleep 0.1
+    xdotool mousemove $((x + 45)) $((y + 325))
+    sleep 0.2
+    check "button $button held" "$((x + 40)) $((y + 25)) " "$(where)"
+    xdotool mouseup "$button"
+    sleep 0.2
+    xdotool mousemove $((x + 140)) $((y + 360))
+    sleep 0.3
+    check "button $button released" "$((x + 40)) $((y + 25)) " "$(where)"
+
+    read -r x y <<< "$(where)"
+    xdotool mousemove $((x + 5)) $((y + 300)) click "$button"
+    sleep 0.1
+    xdotool mousemove $((x + 60)) $((y + 350))
+    sleep 0.3
+    check "button $button tapped" "$x $y " "$(where)"
+done
+
+# A press on the foreground frame's body drags nothing.
+read -r x y <<< "$(where)"
+xdotool mousemove $((x + 25)) $((y + 400)) mousedown 1
+sleep 0.1
+xdotool mousemove $((x + 65)) $((y + 430))
+sleep 0.2
+xdotool mouseup 1
+sleep 0.2
+check "frame" "$x $y " "$(where)"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

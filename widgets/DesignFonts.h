@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+
+// Fonts are asked for by the names the windows were designed with ("MS Sans
+// Serif", "Verdana", "Arial"). Where a desktop lacks them, fontconfig would
+// pick wider faces and the design's texts would no longer fit their boxes,
+// so each name gets substitutes of the same metrics first.
+namespace DesignFonts {
+
+// Installs the substitutes once per process; every call after the first does
+// nothing. Font() calls it, so hosts need not.
+void InstallSubstitutes();
+
+// The design's font family at a point size, normal weight.
+QFont Font(const QString& family, qreal pointSize);
+
+} // namespace DesignFonts
