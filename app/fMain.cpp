@@ -8,7 +8,7 @@
 #include "app/mArtwork.h"
 #include "app/mSetup.h"
 #include "picker/Quor_Colorpicker.h"
-#include "picker/mCPUtils.h"
+#include "colour/mCPUtils.h"
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
 #include "platform/PopupMenu.h"
@@ -21,6 +21,7 @@
 #include "widgets/mMouse.h"
 #include "widgets/Twips.h"
 #include "widgets/zelFrames.h"
+#include "platform/QtColour.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

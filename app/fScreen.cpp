@@ -2,6 +2,7 @@
 
 #include "app/fMain.h"
 #include "picker/Quor_Colorpicker.h"
+#include "platform/QtColour.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 // The yardstick for palette work: Qt's own HSL conversion filling the same
 // 101 x 101 buffer of 32-bit pixels. Benchmarks register it beside their own
 // figures so ratios come from one run.
-#include "picker/PaletteBitmap.h"
+#include "colour/PaletteBitmap.h"
 
 #include <QColor>
 #include <benchmark/benchmark.h>

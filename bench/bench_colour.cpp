@@ -1,8 +1,8 @@
 // Colour conversion speed: the picker's own HslToRgb and the full 101 x 101
 // palette, each beside Qt's QColor::fromHslF doing the same work.
 #include "QtPaletteBaseline.h"
-#include "picker/PaletteBitmap.h"
-#include "picker/mCPUtils.h"
+#include "colour/PaletteBitmap.h"
+#include "colour/mCPUtils.h"
 
 #include <QColor>
 #include <benchmark/benchmark.h>

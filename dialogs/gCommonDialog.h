@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picker/OleColor.h"
+#include "colour/OleColor.h"
 
 #include <array>
 #include <cstdint>

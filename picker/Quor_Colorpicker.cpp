@@ -1,7 +1,7 @@
 #include "picker/Quor_Colorpicker.h"
 
 #include "dialogs/gCommonDialog.h"
-#include "picker/mCPUtils.h"
+#include "colour/mCPUtils.h"
 #include "platform/Clipboard.h"
 #include "platform/Platform.h"
 #include "sliders/RampSource.h"
@@ -224,7 +224,7 @@ void Quor_Colorpicker::DrawHueBar()
 void Quor_Colorpicker::DrawPalette(float h)
 {
     m_paletteBitmap.Fill(h);
-    m_paletteBitmap.SetDIBitsToDevice(m_iPal->surface());
+    mDraw::SetDIBitsToDevice(m_iPal->surface(), m_paletteBitmap.width(), m_paletteBitmap.height(), m_paletteBitmap.bits().data());
     m_iPal->changed();
 
     if (h < 0)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "picker/OleColor.h"
-#include "picker/PaletteBitmap.h"
+#include "colour/OleColor.h"
+#include "colour/PaletteBitmap.h"
 
 #include <QWidget>
 #include <array>

@@ -1,4 +1,5 @@
 #include "platform/QtColorDialog.h"
+#include "platform/QtColour.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,6 +1,6 @@
 #include "sliders/SliderGeometry.h"
 
-#include "picker/mCPUtils.h"
+#include "colour/mCPUtils.h"
 
 SliderGeometry SliderGeometry::ForSize(int width, int height)
 {

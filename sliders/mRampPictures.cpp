@@ -1,6 +1,6 @@
 #include "sliders/mRampPictures.h"
 
-#include "picker/mCPUtils.h"
+#include "colour/mCPUtils.h"
 #include "sliders/mSliderRules.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "sliders/mSliderRules.h"
 
-#include "picker/mCPUtils.h"
+#include "colour/mCPUtils.h"
 
 namespace mSliderRules {
 

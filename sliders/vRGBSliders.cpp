@@ -1,6 +1,6 @@
 #include "sliders/vRGBSliders.h"
 
-#include "picker/mCPUtils.h"
+#include "colour/mCPUtils.h"
 #include "platform/Platform.h"
 #include "platform/PopupMenu.h"
 #include "sliders/RampSource.h"

@@ -2,7 +2,7 @@
 #include "fakes/FakeDesktop.h"
 #include "fakes/MouseEvents.h"
 #include "picker/Quor_Colorpicker.h"
-#include "picker/mCPUtils.h"
+#include "colour/mCPUtils.h"
 #include "sliders/vRGBSliders.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/ShapeBox.h"

@@ -7,6 +7,7 @@
 #include "app/mSetup.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/MouseEvents.h"
+#include "platform/QtColour.h"
 #include "picker/Quor_Colorpicker.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/PictureButton.h"

@@ -1,5 +1,5 @@
-#include "picker/PaletteBitmap.h"
-#include "picker/mCPUtils.h"
+#include "colour/PaletteBitmap.h"
+#include "colour/mCPUtils.h"
 
 #include <QtTest>
 #include <cmath>

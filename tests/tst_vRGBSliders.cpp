@@ -1,6 +1,7 @@
 #include "fakes/FakeDesktop.h"
 #include "fakes/ImageRampSource.h"
 #include "fakes/MouseEvents.h"
+#include "platform/QtColour.h"
 #include "sliders/vRGBSliders.h"
 #include "widgets/PropertyBag.h"
 #include "widgets/SurfaceBox.h"

@@ -1,4 +1,4 @@
-#include "picker/mCPUtils.h"
+#include "colour/mCPUtils.h"
 #include "widgets/PropertyBag.h"
 #include "widgets/mFrameRules.h"
 #include "widgets/zelFrames.h"

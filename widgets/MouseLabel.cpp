@@ -1,6 +1,7 @@
 #include "widgets/MouseLabel.h"
 
 #include "widgets/mMouse.h"
+#include "platform/QtColour.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,8 +1,9 @@
 #include "widgets/SurfaceBox.h"
 
-#include "picker/OleColor.h"
+#include "colour/OleColor.h"
 #include "widgets/mDraw.h"
 #include "widgets/mMouse.h"
+#include "platform/QtColour.h"
 
 #include <QMouseEvent>
 

@@ -99,4 +99,16 @@ void DrawEdge(QImage& surface, const Rect& r, unsigned edge, unsigned sides, con
         ring(surface, inner, sides, c.darkShadow, c.light);
 }
 
+void SetDIBitsToDevice(QImage& surface, int width, int height, const std::uint8_t* bits)
+{
+    const int rows = std::min(height, surface.height());
+    const int columns = std::min(width, surface.width());
+    for (int y = 0; y < rows; ++y) {
+        auto* dst = reinterpret_cast<QRgb*>(surface.scanLine(y));
+        const std::uint8_t* src = bits + static_cast<std::size_t>(4 * width * y);
+        for (int x = 0; x < columns; ++x, src += 4)
+            dst[x] = qRgb(src[2], src[1], src[0]);
+    }
+}
+
 } // namespace mDraw

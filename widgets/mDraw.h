@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPalette>
+#include <cstdint>
 
 // Exact, antialiasing-free drawing on a control's persistent surface, with
 // the rules of the classic device context: a rectangle covers left..right-1
@@ -52,5 +53,9 @@ void Line(QImage& surface, int x0, int y0, int x1, int y1, QColor colour);
 // rectangle's border, the inner one a pixel inside; top and left first, so
 // bottom and right take the corners they share.
 void DrawEdge(QImage& surface, const Rect& r, unsigned edge, unsigned sides, const EdgeColours& colours);
+
+// Copies a top-down 32-bit bitmap (bytes blue, green, red, 0 per pixel) of
+// width x height to the top-left corner of surface in one go.
+void SetDIBitsToDevice(QImage& surface, int width, int height, const std::uint8_t* bits);
 
 } // namespace mDraw

@@ -1,8 +1,9 @@
 #include "widgets/mFrameDraw.h"
 
-#include "picker/mCPUtils.h"
+#include "colour/mCPUtils.h"
 #include "widgets/mDraw.h"
 #include "widgets/mFrameRules.h"
+#include "platform/QtColour.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "widgets/mFrameRules.h"
 
-#include "picker/mCPUtils.h"
+#include "colour/mCPUtils.h"
 
 using mCPUtils::RoundHalfEven;
 

@@ -1,9 +1,10 @@
 #include "widgets/zelFrames.h"
 
-#include "picker/mCPUtils.h"
+#include "colour/mCPUtils.h"
 #include "widgets/PropertyBag.h"
 #include "widgets/mFrameDraw.h"
 #include "widgets/mFrameRules.h"
+#include "platform/QtColour.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>

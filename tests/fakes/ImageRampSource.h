@@ -1,7 +1,8 @@
 #pragma once
 
-#include "picker/OleColor.h"
+#include "colour/OleColor.h"
 #include "sliders/RampSource.h"
+#include "platform/QtColour.h"
 
 #include <QImage>
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -19,9 +18,6 @@ public:
     // Every saturation (1 at the left column to 0 at the right) and lightness
     // (1 at the top row to 0 at the bottom) of sextant hue h.
     void Fill(float h);
-
-    // Copies the whole bitmap to the top-left corner of surface in one go.
-    void SetDIBitsToDevice(QImage& surface) const;
 
     int width() const { return m_width; }
     int height() const { return m_height; }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <cstdint>
 
 // A colour as it crosses every boundary of the program: 0x00BBGGRR, red in the
@@ -21,20 +20,4 @@ constexpr int BlueOf(OLE_COLOR c) { return (c >> 16) & 0xFF; }
 constexpr OLE_COLOR LowRgbOf(OLE_COLOR c)
 {
     return RGB(RedOf(c), GreenOf(c), BlueOf(c));
-}
-
-// The same colour for Qt's painting, and back (alpha is not part of it).
-inline QColor ToQColor(OLE_COLOR c)
-{
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
-
-constexpr OLE_COLOR FromQRgb(QRgb c)
-{
-    return RGB(qRed(c), qGreen(c), qBlue(c));
-}
-
-inline OLE_COLOR FromQColor(const QColor& c)
-{
-    return FromQRgb(c.rgb());
 }

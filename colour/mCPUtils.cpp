@@ -1,4 +1,4 @@
-#include "picker/mCPUtils.h"
+#include "colour/mCPUtils.h"
 
 #include <cmath>
 

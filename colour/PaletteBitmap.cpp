@@ -1,6 +1,6 @@
-#include "picker/PaletteBitmap.h"
+#include "colour/PaletteBitmap.h"
 
-#include "picker/mCPUtils.h"
+#include "colour/mCPUtils.h"
 
 #include <algorithm>
 
@@ -53,16 +53,4 @@ std::uint32_t PaletteBitmap::pixel(int x, int y) const
 {
     const std::uint8_t* p = &m_bits[static_cast<std::size_t>(4 * x + 4 * m_width * y)];
     return p[0] | (p[1] << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
-}
-
-void PaletteBitmap::SetDIBitsToDevice(QImage& surface) const
-{
-    const int rows = std::min(m_height, surface.height());
-    const int columns = std::min(m_width, surface.width());
-    for (int y = 0; y < rows; ++y) {
-        auto* dst = reinterpret_cast<QRgb*>(surface.scanLine(y));
-        const std::uint8_t* src = &m_bits[static_cast<std::size_t>(4 * m_width * y)];
-        for (int x = 0; x < columns; ++x, src += 4)
-            dst[x] = qRgb(src[2], src[1], src[0]);
-    }
 }
