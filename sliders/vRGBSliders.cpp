@@ -479,18 +479,18 @@ void vRGBSliders::UserControl_MouseMove(int Button, int Shift, double X, double 
 
 void vRGBSliders::mousePressEvent(QMouseEvent* event)
 {
-    UserControl_MouseMove(mMouse::ButtonMask(event->button()), mMouse::ShiftMask(event->modifiers()),
-                          event->position().x(), event->position().y());
+    const mMouse::Args a = mMouse::Translate(event);
+    UserControl_MouseMove(a.Button, a.Shift, a.X, a.Y);
 }
 
 void vRGBSliders::mouseMoveEvent(QMouseEvent* event)
 {
-    UserControl_MouseMove(mMouse::ButtonMask(event->buttons()), mMouse::ShiftMask(event->modifiers()),
-                          event->position().x(), event->position().y());
+    const mMouse::Args a = mMouse::Translate(event);
+    UserControl_MouseMove(a.Button, a.Shift, a.X, a.Y);
 }
 
 void vRGBSliders::mouseReleaseEvent(QMouseEvent* event)
 {
-    UserControl_MouseMove(mMouse::ButtonMask(event->button()), mMouse::ShiftMask(event->modifiers()),
-                          event->position().x(), event->position().y());
+    const mMouse::Args a = mMouse::Translate(event);
+    UserControl_MouseMove(a.Button, a.Shift, a.X, a.Y);
 }

@@ -34,20 +34,20 @@ void MouseLabel::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         m_leftPressed = true;
-    emit MouseDown(mMouse::ButtonMask(event->button()), mMouse::ShiftMask(event->modifiers()), event->position().x(),
-                   event->position().y());
+    const mMouse::Args a = mMouse::Translate(event);
+    emit MouseDown(a.Button, a.Shift, a.X, a.Y);
 }
 
 void MouseLabel::mouseMoveEvent(QMouseEvent* event)
 {
-    emit MouseMove(mMouse::ButtonMask(event->buttons()), mMouse::ShiftMask(event->modifiers()), event->position().x(),
-                   event->position().y());
+    const mMouse::Args a = mMouse::Translate(event);
+    emit MouseMove(a.Button, a.Shift, a.X, a.Y);
 }
 
 void MouseLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit MouseUp(mMouse::ButtonMask(event->button()), mMouse::ShiftMask(event->modifiers()), event->position().x(),
-                 event->position().y());
+    const mMouse::Args a = mMouse::Translate(event);
+    emit MouseUp(a.Button, a.Shift, a.X, a.Y);
     if (event->button() == Qt::LeftButton && m_leftPressed) {
         m_leftPressed = false;
         if (rect().contains(event->position().toPoint()))

@@ -143,14 +143,16 @@ void PictureButton::UserControl_Leave()
 
 namespace {
 
-std::int16_t buttonOf(Qt::MouseButtons b)
-{
-    return static_cast<std::int16_t>(mMouse::ButtonMask(b));
-}
+// The button's events carry 16-bit masks and single-precision positions.
+struct Args16 {
+    std::int16_t Button, Shift;
+    float X, Y;
+};
 
-std::int16_t shiftOf(const QMouseEvent* e)
+Args16 args16(const QMouseEvent* e)
 {
-    return static_cast<std::int16_t>(mMouse::ShiftMask(e->modifiers()));
+    const mMouse::Args a = mMouse::Translate(e);
+    return {static_cast<std::int16_t>(a.Button), static_cast<std::int16_t>(a.Shift), float(a.X), float(a.Y)};
 }
 
 } // namespace
@@ -159,17 +161,20 @@ void PictureButton::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton)
         m_leftDown = true;
-    UserControl_MouseDown(buttonOf(e->button()), shiftOf(e), float(e->position().x()), float(e->position().y()));
+    const Args16 a = args16(e);
+    UserControl_MouseDown(a.Button, a.Shift, a.X, a.Y);
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent* e)
 {
-    UserControl_MouseMove(buttonOf(e->buttons()), shiftOf(e), float(e->position().x()), float(e->position().y()));
+    const Args16 a = args16(e);
+    UserControl_MouseMove(a.Button, a.Shift, a.X, a.Y);
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* e)
 {
-    UserControl_MouseUp(buttonOf(e->button()), shiftOf(e), float(e->position().x()), float(e->position().y()));
+    const Args16 a = args16(e);
+    UserControl_MouseUp(a.Button, a.Shift, a.X, a.Y);
     if (e->button() == Qt::LeftButton && m_leftDown) {
         m_leftDown = false;
         if (rect().contains(e->position().toPoint()))

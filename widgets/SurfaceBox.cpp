@@ -72,12 +72,12 @@ void SurfaceBox::paintEvent(QPaintEvent*)
 
 void SurfaceBox::mousePressEvent(QMouseEvent* event)
 {
-    const QPointF at = event->position() - QPointF(borderWidth(), borderWidth());
-    emit MouseDown(mMouse::ButtonMask(event->button()), mMouse::ShiftMask(event->modifiers()), at.x(), at.y());
+    const mMouse::Args a = mMouse::Translate(event, QPointF(borderWidth(), borderWidth()));
+    emit MouseDown(a.Button, a.Shift, a.X, a.Y);
 }
 
 void SurfaceBox::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPointF at = event->position() - QPointF(borderWidth(), borderWidth());
-    emit MouseMove(mMouse::ButtonMask(event->buttons()), mMouse::ShiftMask(event->modifiers()), at.x(), at.y());
+    const mMouse::Args a = mMouse::Translate(event, QPointF(borderWidth(), borderWidth()));
+    emit MouseMove(a.Button, a.Shift, a.X, a.Y);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMouseEvent>
 #include <QWidget>
 #include <Qt>
 
@@ -15,6 +16,23 @@ inline int ButtonMask(Qt::MouseButtons buttons)
 inline int ShiftMask(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+// A Qt mouse event as the handlers take it: for a press or a release the
+// button that went down or up, for a move the buttons held; the position in
+// pixels, measured from origin (a control's drawing area inside its border).
+struct Args {
+    int Button = 0;
+    int Shift = 0;
+    double X = 0;
+    double Y = 0;
+};
+
+inline Args Translate(const QMouseEvent* event, QPointF origin = {})
+{
+    const bool move = event->type() == QEvent::MouseMove;
+    const QPointF at = event->position() - origin;
+    return {ButtonMask(move ? event->buttons() : Qt::MouseButtons(event->button())), ShiftMask(event->modifiers()), at.x(), at.y()};
 }
 
 // The one button of a press, from its mask.
