@@ -3,6 +3,7 @@
 #include "colour/mCPUtils.h"
 #include "platform/Platform.h"
 #include "platform/PopupMenu.h"
+#include "sliders/ChannelBox.h"
 #include "sliders/RampSource.h"
 #include "sliders/mRampPictures.h"
 #include "sliders/mSliderRules.h"
@@ -11,7 +12,6 @@
 #include "widgets/SurfaceBox.h"
 #include "widgets/mMouse.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -27,8 +27,6 @@ constexpr const char* ChannelCaptions[3] = {"R", "G", "B"};
 constexpr int LabelTops[3] = {0, 24, 48};
 constexpr QRect PicRampGeometry{4, 80, 202, 19};
 constexpr int ImgRampTops[4] = {116, 136, 156, 176};
-constexpr const char* MakeWebSafe = "Make Ramp Web Safe";
-constexpr const char* ShowNonWebSafe = "Show non-Web Safe Ramp";
 
 bool fitsIn16Bits(int v)
 {
@@ -39,7 +37,6 @@ bool fitsIn16Bits(int v)
 
 vRGBSliders::vRGBSliders(QWidget* parent)
     : QWidget(parent)
-    , m_menu{{{QStringLiteral("RGB Spectrum")}, {QStringLiteral("Greyscale Ramp")}, {QStringLiteral("-")}, {QLatin1String(MakeWebSafe)}}}
     , m_picRGB(new SurfaceBox(this, SurfaceBox::SunkenBorder))
     , m_picRamp(new SurfaceBox(this, SurfaceBox::SunkenBorder))
 {
@@ -56,15 +53,11 @@ vRGBSliders::vRGBSliders(QWidget* parent)
         label->setGeometry(0, LabelTops[k], 9, 13);
         m_lblColor[static_cast<std::size_t>(k)] = label;
 
-        auto* box = new QLineEdit(QStringLiteral("0"), this);
-        box->setMaxLength(3);
-        box->resize(SliderGeometry::TxtColorSize);
-        box->setTextMargins(0, 0, 0, 0);
-        QPalette pal = box->palette();
-        pal.setColor(QPalette::Base, QColor(240, 244, 200));
-        box->setPalette(pal);
-        box->installEventFilter(this);
+        auto* box = new ChannelBox(this);
         connect(box, &QLineEdit::textChanged, this, [this, k] { txtColor_Change(k); });
+        connect(box, &ChannelBox::Step, this, [this, k](int delta) {
+            setBoxText(k, QString::number(qBound(0, boxValue(k) + delta, 255)));
+        });
         m_txtColor[static_cast<std::size_t>(k)] = box;
     }
     setTabOrder(m_txtColor[0], m_txtColor[1]);
@@ -110,7 +103,7 @@ bool vRGBSliders::setcRampStyle(int v)
 {
     if (!fitsIn16Bits(v))
         return false;
-    m_rampStyle = static_cast<std::int16_t>(v);
+    m_menu.setRampStyle(v);
     emit PropertyChanged(QStringLiteral("cRampStyle"));
     mnuRamp_Click(v);
     return true;
@@ -160,49 +153,23 @@ void vRGBSliders::txtColor_Change(int index)
     emit Change();
 }
 
-bool vRGBSliders::eventFilter(QObject* watched, QEvent* event)
-{
-    const auto* box = qobject_cast<QLineEdit*>(watched);
-    if (!box || std::find(m_txtColor.begin(), m_txtColor.end(), box) == m_txtColor.end())
-        return QWidget::eventFilter(watched, event);
-
-    if (event->type() == QEvent::FocusIn) {
-        // After Qt's own focus handling, which may place the cursor.
-        QMetaObject::invokeMethod(const_cast<QLineEdit*>(box), &QLineEdit::selectAll, Qt::QueuedConnection);
-    } else if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const int k = static_cast<int>(std::find(m_txtColor.begin(), m_txtColor.end(), box) - m_txtColor.begin());
-        const int step = ArrowStep(key->key());
-        if (step != 0 && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            setBoxText(k, QString::number(qBound(0, boxValue(k) + step, 255)));
-            return true;
-        }
-        // Printable characters other than digits never reach the box. Editing
-        // keys and shortcuts carry control characters (Delete sends 0x7F,
-        // Ctrl+V 0x16) or none, and work as in any line edit; what they paste
-        // goes through the same rules as typing.
-        if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !IsAcceptedKeyText(key->text()))
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 // ---- taking a colour from elsewhere ---------------------------------------
 
 void vRGBSliders::GetFromRamp(int Button, int Shift, double x, double y, const RampSource& iSrc)
 {
     Q_UNUSED(Shift);
     if (Button == 1) {
-        if (m_rampStyle != 0 && m_rampStyle != 1)
+        const int style = m_menu.RampStyle();
+        if (style != 0 && style != 1)
             return;
         const Channels c = ChannelsOf(iSrc.GetPixel(RoundHalfEven(x), RoundHalfEven(y)));
-        if (m_rampStyle == 0 && !WebSafe()) {
+        if (style == 0 && !WebSafe()) {
             setBoxText(0, QString::number(c.red));
             setBoxText(1, QString::number(c.green));
             setBoxText(2, QString::number(c.blue));
             return;
         }
-        if (m_rampStyle == 0) {
+        if (style == 0) {
             setBoxText(0, QString::number(WebSafeLevel(c.red)));
             setBoxText(1, QString::number(WebSafeLevel(c.green)));
             setBoxText(2, QString::number(WebSafeLevel(c.blue)));
@@ -216,7 +183,7 @@ void vRGBSliders::GetFromRamp(int Button, int Shift, double x, double y, const R
     } else if (Button == 2) {
         QList<PopupMenu::Item> items;
         for (int i = 0; i < 4; ++i)
-            items.append({i, m_menu[static_cast<std::size_t>(i)].caption, m_menu[static_cast<std::size_t>(i)].checked});
+            items.append({i, m_menu.Caption(i), m_menu.Checked(i)});
         const int chosen = platform().menus->popup(items, mapToGlobal(QPoint(RoundHalfEven(x), iSrc.Top())));
         if (chosen >= 0)
             mnuRamp_Click(chosen);
@@ -232,32 +199,10 @@ void vRGBSliders::showRampPicture(int index)
 
 void vRGBSliders::mnuRamp_Click(int index)
 {
-    const bool webSafe = WebSafe();
-    if (index == 0) {
-        showRampPicture(webSafe ? 2 : 0);
-        m_rampStyle = 0;
-        m_menu[1].checked = false;
-        m_menu[0].checked = true;
-    } else if (index == 1) {
-        showRampPicture(webSafe ? 3 : 1);
-        m_rampStyle = 1;
-        m_menu[0].checked = false;
-        m_menu[1].checked = true;
-    } else if (index == 3) {
-        if (m_rampStyle == 0) {
-            showRampPicture(webSafe ? 0 : 2);
-            m_menu[0].checked = true;
-            m_menu[1].checked = false;
-        } else if (m_rampStyle == 1) {
-            showRampPicture(webSafe ? 1 : 3);
-            m_menu[0].checked = false;
-            m_menu[1].checked = true;
-        }
+    m_menu.Choose(index, [this](int picture) { showRampPicture(picture); }, [this] {
         for (int k = 0; k < 3; ++k)
             setBoxText(k, QString::number(WebSafeLevel(boxValue(k))));
-        m_menu[3].checked = !m_menu[3].checked;
-    }
-    m_menu[3].caption = QLatin1String(WebSafe() ? ShowNonWebSafe : MakeWebSafe);
+    });
     mDraw::FillInclusive(m_picRamp->surface(), 190, 0, 198, 6, Qt::white);
     m_picRamp->changed();
     startRedraw();
@@ -268,7 +213,7 @@ void vRGBSliders::mnuRamp_Click(int index)
 
 void vRGBSliders::UserControl_InitProperties()
 {
-    m_rampStyle = 0;
+    m_menu.setRampStyle(0);
     m_currentColor = 0;
     m_borderStyle = 0;
     m_channel = {0, 0, 0};
@@ -283,13 +228,7 @@ void vRGBSliders::UserControl_ReadProperties(const PropertyBag& bag)
         m_channel[static_cast<std::size_t>(k)] = read16(ChannelKeys[k]);
     m_borderStyle = read16("BorderStyle");
     m_currentColor = bag.ReadProperty(QStringLiteral("CurrentColor"), QVariant::fromValue<qint32>(0)).toInt();
-    m_rampStyle = read16("cRampStyle");
-    if (m_rampStyle < 0 || m_rampStyle > 3) {
-        // No picture or menu item stands for it: take the spectrum, web-safe off.
-        m_rampStyle = 0;
-    }
-    showRampPicture(m_rampStyle);
-    m_menu[static_cast<std::size_t>(m_rampStyle)].checked = true;
+    showRampPicture(m_menu.Load(read16("cRampStyle")));
 }
 
 void vRGBSliders::UserControl_WriteProperties(PropertyBag& bag) const
@@ -299,7 +238,7 @@ void vRGBSliders::UserControl_WriteProperties(PropertyBag& bag) const
         bag.WriteProperty(QLatin1String(ChannelKeys[k]), QVariant::fromValue<qint16>(m_channel[static_cast<std::size_t>(k)]), zero16);
     bag.WriteProperty(QStringLiteral("BorderStyle"), QVariant::fromValue<qint16>(m_borderStyle), zero16);
     bag.WriteProperty(QStringLiteral("CurrentColor"), QVariant::fromValue<qint32>(m_currentColor), QVariant::fromValue<qint32>(0));
-    bag.WriteProperty(QStringLiteral("cRampStyle"), QVariant::fromValue<qint16>(m_rampStyle), zero16);
+    bag.WriteProperty(QStringLiteral("cRampStyle"), QVariant::fromValue<qint16>(static_cast<std::int16_t>(m_menu.RampStyle())), zero16);
 }
 
 // ---- drawing --------------------------------------------------------------
@@ -317,24 +256,19 @@ void vRGBSliders::tmrDraw_Timer()
     DrawRamps();
 }
 
-void vRGBSliders::DrawGradient(const mDraw::Rect& r, const std::array<int, 3>& from, const std::array<int, 3>& to)
+QColor vRGBSliders::background() const
 {
-    const int n = r.right - r.left - 2;
-    if (n < 0)
-        return;
-    // A two-pixel band has n = 0: its one step is the left colour (and no
-    // division by zero).
-    const int steps = std::max(n, 1);
-    for (int i = 0; i <= n; ++i) {
-        const QColor c(GradientComponent(from[0], to[0], i, steps), GradientComponent(from[1], to[1], i, steps),
-                       GradientComponent(from[2], to[2], i, steps));
-        mDraw::FillInclusive(m_surface, r.left + i, r.top, r.left + i + 1, r.bottom - 1, c);
-    }
+    return palette().color(QPalette::Window);
+}
+
+QColor vRGBSliders::foreground() const
+{
+    return palette().color(QPalette::WindowText);
 }
 
 void vRGBSliders::followSize()
 {
-    if (m_laidOutSize != size())
+    if (m_surface.size() != size())
         UserControl_Resize();
 }
 
@@ -342,81 +276,35 @@ void vRGBSliders::DrawRamps()
 {
     followSize();
     ++m_rampRedraws;
-    const int r = qBound(0, boxValue(0), 255), g = qBound(0, boxValue(1), 255), b = qBound(0, boxValue(2), 255);
-    const std::array<std::array<int, 3>, 3> from{{{0, g, b}, {r, 0, b}, {r, g, 0}}};
-    const std::array<std::array<int, 3>, 3> to{{{255, g, b}, {r, 255, b}, {r, g, 255}}};
-    const auto colours = mDraw::EdgeColours::FromPalette(palette());
-    for (std::size_t k = 0; k < 3; ++k) {
-        DrawGradient(m_geometry.RampRect[k], from[k], to[k]);
-        mDraw::DrawEdge(m_surface, m_geometry.RampRect[k], mDraw::BDR_SUNKENINNER, mDraw::BF_LEFT | mDraw::BF_TOP, colours);
-        mDraw::DrawEdge(m_surface, m_geometry.RampRect[k], mDraw::BDR_SUNKENOUTER, mDraw::BF_RIGHT | mDraw::BF_BOTTOM, colours);
-    }
-    static constexpr unsigned borderEdges[6] = {0, mDraw::EDGE_SUNKEN, mDraw::EDGE_RAISED, mDraw::EDGE_ETCHED,
-                                                mDraw::EDGE_BUMP, mDraw::BDR_SUNKENOUTER};
-    if (m_borderStyle >= 1 && m_borderStyle <= 5)
-        mDraw::DrawEdge(m_surface, m_geometry.ClientRect, borderEdges[m_borderStyle], mDraw::BF_RECT, colours);
-    update();
-}
-
-void vRGBSliders::eraseMarkerStrips()
-{
-    const QColor background = palette().color(QPalette::Window);
-    for (const mDraw::Rect& ramp : m_geometry.RampRect)
-        mDraw::FillInclusive(m_surface, ramp.left - 10, ramp.bottom, ramp.right + 10, ramp.bottom + 10, background);
-}
-
-void vRGBSliders::drawTriangles()
-{
-    const QColor foreground = palette().color(QPalette::WindowText);
-    for (const mDraw::Rect& m : m_markerRect) {
-        mDraw::Line(m_surface, m.left + 5, m.top, m.left, m.bottom, foreground);
-        mDraw::Line(m_surface, m.left, m.bottom, m.right, m.bottom, foreground);
-        mDraw::Line(m_surface, m.right, m.bottom, m.left + 5, m.top, foreground);
-    }
+    m_surface.DrawRamps(qBound(0, boxValue(0), 255), qBound(0, boxValue(1), 255), qBound(0, boxValue(2), 255), m_borderStyle,
+                        mDraw::EdgeColours::FromPalette(palette()));
     update();
 }
 
 void vRGBSliders::PlaceMarkers()
 {
     followSize();
-    std::array<float, 3> x{};
-    for (int k = 0; k < 3; ++k)
-        x[static_cast<std::size_t>(k)] = m_geometry.MarkerLeftFor(boxValue(k));
-    eraseMarkerStrips();
-    for (std::size_t k = 0; k < 3; ++k) {
-        m_markerRect[k].left = RoundHalfEven(x[k]);
-        m_markerRect[k].right = RoundHalfEven(x[k] + 10.0f);
-    }
-    drawTriangles();
+    m_surface.PlaceMarkers({boxValue(0), boxValue(1), boxValue(2)}, background(), foreground());
+    update();
 }
 
 void vRGBSliders::DrawMarkers()
 {
     followSize();
-    eraseMarkerStrips();
-    drawTriangles();
+    m_surface.DrawMarkers(background(), foreground());
+    update();
 }
 
 // ---- layout and display ---------------------------------------------------
 
 void vRGBSliders::UserControl_Resize()
 {
-    m_laidOutSize = size();
-    m_geometry = SliderGeometry::ForSize(width(), height());
-    for (int k = 0; k < 3; ++k)
-        m_markerRect[static_cast<std::size_t>(k)] = m_geometry.ZeroMarker(k);
-    m_picRGB->move(m_geometry.PicRGBPos);
-    for (std::size_t k = 0; k < 3; ++k)
-        m_txtColor[k]->move(m_geometry.TxtColorPos[k]);
-
     // The surface keeps what was drawn; only new area starts blank.
-    if (m_surface.size() != size()) {
-        QImage grown(size(), QImage::Format_RGB32);
-        grown.fill(palette().color(QPalette::Window));
-        if (!m_surface.isNull() && !grown.isNull())
-            QPainter(&grown).drawImage(0, 0, m_surface);
-        m_surface = grown;
-    }
+    m_surface.Resize(size(), background());
+    const SliderGeometry& g = m_surface.geometry();
+    m_picRGB->move(g.PicRGBPos);
+    for (std::size_t k = 0; k < 3; ++k)
+        m_txtColor[k]->move(g.TxtColorPos[k]);
     startRedraw();
     DrawMarkers();
 }
@@ -449,7 +337,7 @@ void vRGBSliders::showEvent(QShowEvent*)
 
 void vRGBSliders::paintEvent(QPaintEvent* event)
 {
-    QPainter(this).drawImage(event->rect(), m_surface, event->rect());
+    QPainter(this).drawImage(event->rect(), m_surface.image(), event->rect());
 }
 
 // ---- mouse ----------------------------------------------------------------
@@ -458,18 +346,18 @@ void vRGBSliders::UserControl_MouseMove(int Button, int Shift, double X, double 
 {
     Q_UNUSED(Shift);
     followSize();
-    X = m_geometry.ClampX(X);
+    const SliderGeometry& g = m_surface.geometry();
+    X = g.ClampX(X);
     if (Button == 1) {
-        const int k = m_geometry.HitChannel(Y);
+        const int k = g.HitChannel(Y);
         if (k >= 0) {
-            auto& marker = m_markerRect[static_cast<std::size_t>(k)];
             if (WebSafe()) {
                 const int p = WebSafeSnap(X - SliderGeometry::RampLeft);
-                marker = m_geometry.MarkerAt(k, p);
-                setBoxText(k, QString::number(WebSafeLevel(RoundHalfEven(p * static_cast<double>(m_geometry.SliderScale)))));
+                m_surface.setMarker(k, g.MarkerAt(k, p));
+                setBoxText(k, QString::number(WebSafeLevel(RoundHalfEven(p * static_cast<double>(g.SliderScale)))));
             } else {
-                marker = m_geometry.MarkerAt(k, RoundHalfEven(X - 5));
-                setBoxText(k, QString::number(m_geometry.ValueAt(X)));
+                m_surface.setMarker(k, g.MarkerAt(k, RoundHalfEven(X - 5)));
+                setBoxText(k, QString::number(g.ValueAt(X)));
             }
         }
         emit Change();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "sliders/SliderGeometry.h"
+#include "sliders/RampStyleMenu.h"
+#include "sliders/SliderSurface.h"
 
 #include <QImage>
 #include <QTimer>
@@ -37,7 +38,7 @@ public:
     bool setBorderStyle(int v);
     // 0 spectrum, 1 greyscale; setting it acts as choosing that menu item
     // (3 toggles web-safe mode). Values outside 16 bits are refused.
-    int cRampStyle() const { return m_rampStyle; }
+    int cRampStyle() const { return m_menu.RampStyle(); }
     bool setcRampStyle(int v);
 
     std::int32_t CurrentColor() const { return m_currentColor; }
@@ -59,14 +60,14 @@ public:
     void DrawMarkers();
 
     // Read-outs of the control's parts for hosts and tests.
-    bool WebSafe() const { return m_menu[3].checked; }
-    QString mnuRampCaption(int i) const { return m_menu[static_cast<std::size_t>(i)].caption; }
-    bool mnuRampChecked(int i) const { return m_menu[static_cast<std::size_t>(i)].checked; }
+    bool WebSafe() const { return m_menu.WebSafe(); }
+    QString mnuRampCaption(int i) const { return m_menu.Caption(i); }
+    bool mnuRampChecked(int i) const { return m_menu.Checked(i); }
     QLineEdit* txtColor(int i) const { return m_txtColor[static_cast<std::size_t>(i)]; }
     SurfaceBox* picRamp() const { return m_picRamp; }
-    const QImage& surface() const { return m_surface; }
-    const SliderGeometry& sliderGeometry() const { return m_geometry; }
-    mDraw::Rect MarkerRect(int k) const { return m_markerRect[static_cast<std::size_t>(k)]; }
+    const QImage& surface() const { return m_surface.image(); }
+    const SliderGeometry& sliderGeometry() const { return m_surface.geometry(); }
+    mDraw::Rect MarkerRect(int k) const { return m_surface.marker(k); }
     int rampRedrawCount() const { return m_rampRedraws; }
 
 signals:
@@ -75,7 +76,6 @@ signals:
     void PropertyChanged(const QString& name);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -84,11 +84,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    struct MenuItem {
-        QString caption;
-        bool checked = false;
-    };
-
     void setChannel(int k, int v);
     // Sets box k's text; an unchanged text is no change and runs nothing.
     void setBoxText(int k, const QString& text);
@@ -105,23 +100,18 @@ private:
     void UserControl_Show();
     void UserControl_MouseMove(int Button, int Shift, double X, double Y);
 
-    void DrawGradient(const mDraw::Rect& r, const std::array<int, 3>& from, const std::array<int, 3>& to);
-    void eraseMarkerStrips();
-    void drawTriangles();
     void showRampPicture(int index);
+    QColor background() const;
+    QColor foreground() const;
 
-    QSize m_laidOutSize;
-    SliderGeometry m_geometry;
-    std::array<mDraw::Rect, 3> m_markerRect{};
+    SliderSurface m_surface;
     std::array<std::int16_t, 3> m_channel{};
     std::int32_t m_currentColor = 0;
     std::int16_t m_borderStyle = 0;
-    std::int16_t m_rampStyle = 0;
-    std::array<MenuItem, 4> m_menu;
+    RampStyleMenu m_menu;
     int m_rampRedraws = 0;
     bool m_shown = false;
 
-    QImage m_surface;
     QTimer tmrDraw;
     std::array<QLineEdit*, 3> m_txtColor{};
     std::array<QLabel*, 3> m_lblColor{};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLineEdit>
+
+// One channel's three-digit entry box. Focus selects the whole value;
+// printable characters other than digits never reach it, while editing keys
+// and shortcuts work as in any line edit; Up/Down and Page Up/Page Down ask
+// the host to step the value (Step) instead of moving the cursor.
+class ChannelBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit ChannelBox(QWidget* parent = nullptr);
+
+signals:
+    void Step(int delta);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
