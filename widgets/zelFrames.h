@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/OleColor.h"
+#include "widgets/FrameProperties.h"
 
 #include <QFont>
 #include <QImage>
@@ -16,61 +16,57 @@ class zelFrames : public QWidget {
     Q_OBJECT
 public:
     // What the host supplies for new frames and for missing saved keys.
-    struct Ambient {
-        QString DisplayName;
-        OLE_COLOR BackColor = 0;
-        QFont Font;
-    };
+    using Ambient = FrameProperties::Ambient;
 
     explicit zelFrames(QWidget* parent = nullptr);
 
-    void setAmbient(const Ambient& ambient) { m_ambient = ambient; }
-    const Ambient& ambient() const { return m_ambient; }
+    void setAmbient(const Ambient& ambient) { m_p.ambient = ambient; }
+    const Ambient& ambient() const { return m_p.ambient; }
 
-    OLE_COLOR FrameColor() const { return m_frameColor; }
+    OLE_COLOR FrameColor() const { return m_p.frameColor; }
     void setFrameColor(OLE_COLOR v);
-    OLE_COLOR FillColor() const { return m_fillColor; }
+    OLE_COLOR FillColor() const { return m_p.fillColor; }
     void setFillColor(OLE_COLOR v);
-    bool RoundedCornerTxtBox() const { return m_roundedCornerTxtBox; }
+    bool RoundedCornerTxtBox() const { return m_p.roundedCornerTxtBox; }
     void setRoundedCornerTxtBox(bool v);
-    bool RoundedCorner() const { return m_roundedCorner; }
+    bool RoundedCorner() const { return m_p.roundedCorner; }
     void setRoundedCorner(bool v);
-    QString Caption() const { return m_caption; }
+    QString Caption() const { return m_p.caption; }
     void setCaption(const QString& v);
-    int Alignment() const { return m_alignment; }
+    int Alignment() const { return m_p.alignment; }
     void setAlignment(int v);
-    int Style() const { return m_style; }
+    int Style() const { return m_p.style; }
     void setStyle(int v);
-    int TextBoxHeight() const { return m_textBoxHeight; }
+    int TextBoxHeight() const { return m_p.textBoxHeight; }
     void setTextBoxHeight(int v);
-    OLE_COLOR TextColor() const { return m_textColor; }
+    OLE_COLOR TextColor() const { return m_p.textColor; }
     void setTextColor(OLE_COLOR v);
-    OLE_COLOR TextBoxColor() const { return m_textBoxColor; }
+    OLE_COLOR TextBoxColor() const { return m_p.textBoxColor; }
     void setTextBoxColor(OLE_COLOR v);
-    OLE_COLOR BackColor() const { return m_backColor; }
+    OLE_COLOR BackColor() const { return m_p.backColor; }
     void setBackColor(OLE_COLOR v);
     // The frame's own font object: assigning copies bold, italic, face and
     // point size into it, so the getter always returns the same object.
-    const QFont& Font() const { return m_font; }
+    const QFont& Font() const { return m_p.font; }
     void setFont(const QFont& v);
-    const QImage& Picture() const { return m_picture; }
+    const QImage& Picture() const { return m_p.picture; }
     void setPicture(const QImage& v);
-    std::int16_t IconSize() const { return m_iconSize; }
+    std::int16_t IconSize() const { return m_p.iconSize; }
     void setIconSize(std::int16_t v);
-    int IconAlignment() const { return m_iconAlignment; }
+    int IconAlignment() const { return m_p.iconAlignment; }
     void setIconAlignment(int v);
-    int ThemeColor() const { return m_themeColor; }
+    int ThemeColor() const { return m_p.themeColor; }
     void setThemeColor(int v);
-    OLE_COLOR ColorFrom() const { return m_colorFrom; }
+    OLE_COLOR ColorFrom() const { return m_p.colorFrom; }
     void setColorFrom(OLE_COLOR v);
-    OLE_COLOR ColorTo() const { return m_colorTo; }
+    OLE_COLOR ColorTo() const { return m_p.colorTo; }
     void setColorTo(OLE_COLOR v);
 
     // The effective colours Styles 1 and 4 draw with, and the text format.
-    OLE_COLOR ThemeFrom() const { return m_themeFrom; }
-    OLE_COLOR ThemeTo() const { return m_themeTo; }
-    OLE_COLOR ThemeFrame() const { return m_themeFrame; }
-    std::int32_t TextFlags() const { return m_textFlags; }
+    OLE_COLOR ThemeFrom() const { return m_p.themeFrom; }
+    OLE_COLOR ThemeTo() const { return m_p.themeTo; }
+    OLE_COLOR ThemeFrame() const { return m_p.themeFrame; }
+    std::int32_t TextFlags() const { return m_p.textFlags; }
 
     void UserControl_InitProperties();
     void UserControl_ReadProperties(const PropertyBag& bag);
@@ -91,35 +87,9 @@ protected:
 private:
     void UserControl_Initialize();
     void ApplyFont(const QFont& f);
-    void UpdateTextFlags();
-    void ApplyTheme();
-    void ApplyStylePreset();
     void notify(const char* name) { emit PropertyChanged(QLatin1String(name)); }
 
-    Ambient m_ambient;
-    OLE_COLOR m_frameColor = 0;
-    OLE_COLOR m_textBoxColor = 0;
-    OLE_COLOR m_backColor = 0;
-    OLE_COLOR m_fillColor = 0;
-    QString m_caption;
-    int m_textBoxHeight = 0;
-    int m_textHeight = 0, m_textWidth = 0;
-    OLE_COLOR m_textColor = 0;
-    int m_alignment = 0;
-    QFont m_font;
-    bool m_roundedCorner = false;
-    bool m_roundedCornerTxtBox = false;
-    int m_style = 0;
-    QImage m_picture;
-    std::int16_t m_iconSize = 0;
-    int m_iconAlignment = 0;
-    int m_themeColor = 0;
-    OLE_COLOR m_colorTo = 0;
-    OLE_COLOR m_colorFrom = 0;
-    std::int32_t m_textFlags = 0;
-    OLE_COLOR m_themeTo = 0, m_themeFrom = 0, m_themeFrame = 0;
-    int m_bodyTop = 0;
-
+    FrameProperties m_p;
     QImage m_surface;
     int m_drawCount = 0;
 };
