@@ -1,5 +1,6 @@
 #include "app/fMain.h"
 
+#include "app/MainDesign.h"
 #include "app/MainLayout.h"
 #include "app/Util.h"
 #include "app/fAbout.h"
@@ -34,22 +35,9 @@
 
 bool fMain::CaptureForeground = true;
 
-namespace {
+using namespace MainDesign;
 
-constexpr OLE_COLOR WindowBackColor = 0x00C0C0C0;
-constexpr QSize ClientSize(Px(8040), Px(7110));
-constexpr QRect BannerRect = TwipsRect(480, 525, 7020, 900);
-constexpr QRect LogoRect = TwipsRect(375, 1065, 3960, 375);
-constexpr int ButtonLefts[3] = {6690, 7080, 7470};
-constexpr int ButtonTop = 90, ButtonSide = 315;
-constexpr const char* ButtonKinds[3] = {"menu", "minimise", "close"};
-constexpr QRect FrameRects[2] = {TwipsRect(255, 1590, 3675, 4500), TwipsRect(4080, 1590, 3675, 4500)};
-constexpr QPoint PickerPos(Px(255), Px(630));
-constexpr QRect ScreenButtonRect = TwipsRect(255, 4050, 1215, 315);
-constexpr QRect SampleRects[5] = {TwipsRect(2370, 6225, 3330, 750), TwipsRect(5790, 6225, 1125, 765),
-                                  TwipsRect(5985, 5250, 810, 525), TwipsRect(1140, 6225, 1125, 765),
-                                  TwipsRect(1335, 5265, 810, 525)};
-constexpr QRect ColorCursorRect = TwipsRect(270, 5655, 420, 645);
+namespace {
 
 constexpr int MenuAbout = 1000;
 constexpr int MenuQuickHelp = 1001;
@@ -59,27 +47,6 @@ void setTextColor(QWidget* w, OLE_COLOR c)
     QPalette pal = w->palette();
     pal.setColor(QPalette::WindowText, ToQColor(c));
     w->setPalette(pal);
-}
-
-// The frames as designed: a loaded frame's defaults with these values.
-PropertyBag frameDesign(bool foreground, OLE_COLOR windowBack)
-{
-    PropertyBag bag;
-    const auto i32 = [&](const char* key, OLE_COLOR v) {
-        bag.WriteProperty(QLatin1String(key), QVariant::fromValue<qint32>(v), QVariant());
-    };
-    i32("BackColor", foreground ? 0x00E0E0E0 : windowBack);
-    i32("FillColor", foreground ? 0x00E0FFFF : 0x00C0A080);
-    bag.WriteProperty(QStringLiteral("RoundedCornerTxtBox"), foreground, QVariant());
-    bag.WriteProperty(QStringLiteral("Caption"), foreground ? QStringLiteral("Foreground Color") : QStringLiteral("Background Color"), QVariant());
-    i32("TextColor", 0x00FFFFFF);
-    QFont font = DesignFonts::Font(QStringLiteral("MS Sans Serif"), 9.75);
-    font.setBold(true);
-    bag.WriteProperty(QStringLiteral("Font"), font, QVariant());
-    i32("ThemeColor", 5);
-    i32("ColorFrom", 0x00808080);
-    i32("ColorTo", 0x00808080);
-    return bag;
 }
 
 } // namespace
@@ -125,7 +92,7 @@ fMain::fMain(QWidget* parent)
     for (std::size_t i = 0; i < 2; ++i) {
         frames[i]->setGeometry(FrameRects[i]);
         frames[i]->setAmbient({QString(), WindowBackColor, font()});
-        frames[i]->UserControl_ReadProperties(frameDesign(i == 0, WindowBackColor));
+        frames[i]->UserControl_ReadProperties(FrameDesign(i == 0, WindowBackColor));
         pickers[i]->move(PickerPos);
         auto* screenButton = new QPushButton(QStringLiteral("From Screen"), frames[i]);
         screenButton->setGeometry(ScreenButtonRect);
