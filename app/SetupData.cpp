@@ -38,3 +38,12 @@ void SetupData::overlayBytes(const QByteArray& bytes)
     for (int i = 0; i < FieldCount; ++i)
         *field(*this, i) = qFromLittleEndian<std::int32_t>(image.constData() + 4 * i);
 }
+
+SetupData SetupData::Merge(const SetupData& base, const SetupData& ours, const SetupData& theirs)
+{
+    SetupData merged = theirs;
+    for (int i = 0; i < FieldCount; ++i)
+        if (*field(ours, i) != *field(base, i))
+            *field(merged, i) = *field(ours, i);
+    return merged;
+}

@@ -21,6 +21,11 @@ struct SetupData {
     // not reach keep their values, bytes past 111 are ignored.
     void overlayBytes(const QByteArray& bytes);
 
+    // The record two copies of the program agree on: each field this run
+    // changed (ours differs from base, what it started from) takes ours,
+    // every other field what the file holds now (theirs).
+    static SetupData Merge(const SetupData& base, const SetupData& ours, const SetupData& theirs);
+
     friend bool operator==(const SetupData&, const SetupData&) = default;
 };
 

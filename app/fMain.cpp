@@ -11,6 +11,7 @@
 #include "picker/Quor_Colorpicker.h"
 #include "colour/mCPUtils.h"
 #include "platform/Platform.h"
+#include "platform/MessageBox.h"
 #include "platform/Pointer.h"
 #include "platform/PopupMenu.h"
 #include "platform/Screen.h"
@@ -29,6 +30,7 @@
 #include <QThread>
 #include <QWindow>
 #include <QCloseEvent>
+#include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -337,11 +339,8 @@ void fMain::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void fMain::Form_Unload()
+void fMain::SaveSettings()
 {
-    if (m_unloaded)
-        return; // one save, whichever way the window was closed
-    m_unloaded = true;
     SetupData& data = mSetup::Setup();
     for (int n = 1; n <= Quor_Colorpicker::FavoriteCount; ++n)
         data.ForeFavorites[n - 1] = m_cpFore->sColor(n);
@@ -349,7 +348,22 @@ void fMain::Form_Unload()
     for (int n = 1; n <= Quor_Colorpicker::FavoriteCount; ++n)
         data.BackFavorites[n - 1] = m_cpBack->sColor(n);
     data.BackPickerColor = m_cpBack->Color();
-    mSetup::WriteSetup();
+    if (mSetup::WriteSetup() || m_toldSaveFailed)
+        return;
+    // The old file is still whole; the user should know this run's colours
+    // are not in it, once.
+    m_toldSaveFailed = true;
+    platform().messages->exclamation(QStringLiteral("Tintaro"), QStringLiteral("Your colours and favourites could not be saved in\r\n")
+                                                                    + QDir::toNativeSeparators(mSetup::SavedPath())
+                                                                    + QStringLiteral("\r\nThe file there was left as it was."));
+}
+
+void fMain::Form_Unload()
+{
+    if (m_unloaded)
+        return; // one save, whichever way the window was closed
+    m_unloaded = true;
+    SaveSettings();
 
     // Every other window goes with this one, without events of its own.
     delete m_help;

@@ -29,6 +29,10 @@ public:
     static bool CaptureForeground;
 
     void Form_Load();
+    // Copies both pickers into the settings record and saves it, telling the
+    // user (once) when the file cannot be written. Closing runs it; so does
+    // the session manager before a logout.
+    void SaveSettings();
 
     Quor_Colorpicker* cpFore() const { return m_cpFore; }
     Quor_Colorpicker* cpBack() const { return m_cpBack; }
@@ -82,4 +86,5 @@ private:
     QPointer<fAbout> m_about;
     std::unique_ptr<fScreen> m_screen;
     bool m_unloaded = false;
+    bool m_toldSaveFailed = false;
 };

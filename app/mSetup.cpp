@@ -13,6 +13,28 @@ SetupData& Setup()
     return data;
 }
 
+namespace {
+
+// What ReadSetup left: the file and the record as the run started with it.
+struct Loaded {
+    QString path;
+    SetupData record;
+    bool createdEmpty = false; // the read made the file, empty
+};
+
+Loaded& loaded()
+{
+    static Loaded state;
+    return state;
+}
+
+} // namespace
+
+QString SavedPath()
+{
+    return loaded().path.isEmpty() ? SetupPath() : loaded().path;
+}
+
 QString SetupPath()
 {
     FileSystem& files = *platform().files;
@@ -38,6 +60,7 @@ void ReadSetup()
         useDefaults = true;
 
     // The file is left on disk (empty when new) for WriteSetup to fill.
+    const bool createdEmpty = !mFileFound::FileFound(path);
     const bool usable = files.createIfMissing(path);
     const std::optional<QByteArray> bytes = usable ? files.readAt(path, 0, SetupData::FileSize) : std::nullopt;
     if (bytes)
@@ -49,11 +72,32 @@ void ReadSetup()
         data.ForePickerColor = DefaultForeColor;
         data.BackPickerColor = DefaultBackColor;
     }
+    // The save goes back to this file, even if its folder stops being
+    // writable meanwhile: a failure is then told, not hidden elsewhere.
+    loaded() = {path, data, createdEmpty && usable};
 }
 
-void WriteSetup()
+bool WriteSetup()
 {
-    platform().files->writeAt(SetupPath(), 0, Setup().toBytes());
+    FileSystem& files = *platform().files;
+    const QString path = SavedPath();
+    return files.withLock(path, [&] {
+        SetupData onDisk = Setup(); // what the file does not cover stays ours
+        if (files.fileSize(path) > 0)
+            if (const std::optional<QByteArray> bytes = files.readAt(path, 0, SetupData::FileSize))
+                onDisk.overlayBytes(*bytes);
+        const SetupData merged = SetupData::Merge(loaded().record, Setup(), onDisk);
+        if (!files.writeAt(path, 0, merged.toBytes())) {
+            // The empty file this run made would only raise a false alarm of
+            // corruption at the next start.
+            if (loaded().createdEmpty && files.fileSize(path) == 0)
+                files.remove(path);
+            return false;
+        }
+        loaded().createdEmpty = false;
+        loaded().record = Setup(); // a later save counts changes from here
+        return true;
+    });
 }
 
 } // namespace mSetup

@@ -23,8 +23,13 @@ QString SetupPath();
 // defaults (an empty one after telling the user it is corrupt); a short file
 // fills only the fields it covers.
 void ReadSetup();
-// Stores Setup() in the first 112 bytes of the file, keeping anything the
-// file holds beyond them. A file that cannot be written is left as it was.
-void WriteSetup();
+// Stores Setup() in the first 112 bytes of the file it was read from,
+// keeping anything the file holds beyond them. Another copy of the program
+// may have saved meanwhile: fields this run did not change keep the file's
+// values. False when the file could not be written; it is then left exactly
+// as it was.
+bool WriteSetup();
+// The file ReadSetup read, which WriteSetup writes.
+QString SavedPath();
 
 } // namespace mSetup

@@ -1,6 +1,10 @@
 #include "app/mStartup.h"
 
 #include "app/fMain.h"
+#include "platform/TerminationSignals.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
 
 namespace mStartup {
 
@@ -10,6 +14,13 @@ void Main()
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Form_Load();
     window->show();
+
+    // Logout, kill and Ctrl+C close the window as its close button does, so
+    // the one save at unload happens; the session manager's request to save
+    // before a logout saves the same way.
+    auto* termination = new TerminationSignals(window);
+    QObject::connect(termination, &TerminationSignals::Received, window, [window] { window->close(); });
+    QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, window, [window](QSessionManager&) { window->SaveSettings(); });
 }
 
 } // namespace mStartup

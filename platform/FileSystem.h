@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // The file operations the program needs, kept behind one narrow interface so
@@ -26,8 +27,16 @@ public:
     // Creates an empty file when none exists; false when that fails.
     virtual bool createIfMissing(const QString& path) = 0;
     // Replaces bytes [offset, offset + data.size()) and keeps every other
-    // byte of the file. The change lands whole or not at all: the old file is
-    // never left torn. False (and the file untouched) on any failure.
+    // byte of the file, however long. The change lands whole or not at all:
+    // every write and the flush are checked before the new file replaces the
+    // old one, so a full disk or a crash never leaves it torn or empty.
+    // False (and the file exactly as it was) on any failure.
     virtual bool writeAt(const QString& path, qint64 offset, const QByteArray& data) = 0;
+    // Runs work while holding an advisory lock beside path (path + ".lock"),
+    // so that two copies of the program do not read and write the file at
+    // the same time. A lock left by a crashed process is taken over; one that
+    // cannot be had within a few seconds is not waited for. Returns work's
+    // result.
+    virtual bool withLock(const QString& path, const std::function<bool()>& work) = 0;
     virtual bool remove(const QString& path) = 0;
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -60,27 +61,57 @@ bool QtFileSystem::createIfMissing(const QString& path)
 
 bool QtFileSystem::writeAt(const QString& path, qint64 offset, const QByteArray& data)
 {
-    QByteArray whole;
-    if (QFileInfo::exists(path)) {
-        const std::optional<QByteArray> old = readAt(path, 0, std::numeric_limits<int>::max());
-        if (!old)
-            return false; // cannot keep what the file holds: better not to write at all
-        whole = *old;
-    }
-    if (whole.size() < offset + data.size())
-        whole.resize(offset + data.size(), '\0');
-    whole.replace(offset, data.size(), data);
+    QFile old(path);
+    const bool hadFile = QFileInfo(path).isFile();
+    if (QFileInfo::exists(path) && !hadFile)
+        return false; // a folder or device stands there: leave it
+    if (hadFile && !old.open(QIODevice::ReadOnly))
+        return false; // cannot keep what the file holds: better not to write at all
+    const qint64 oldSize = hadFile ? old.size() : 0;
 
-    // A temporary file renamed over the old one: a crash or a full disk
-    // leaves either the old file or the new one, never half of each.
+    // A temporary file renamed over the old one. Unbuffered, so that a write
+    // the disk refuses fails here, where it is seen, and not in a flush that
+    // the rename would not wait for.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(whole) != whole.size()) {
+    const auto put = [&](const QByteArray& bytes) { return file.write(bytes) == bytes.size(); };
+    const auto copy = [&](qint64 from, qint64 to) {
+        // In pieces: a long file is never held in memory whole.
+        constexpr qint64 Chunk = 1 << 16;
+        if (!old.seek(from))
+            return false;
+        for (qint64 at = from; at < to;) {
+            const QByteArray piece = old.read(std::min(Chunk, to - at));
+            if (piece.isEmpty() || !put(piece))
+                return false;
+            at += piece.size();
+        }
+        return true;
+    };
+    bool ok = true;
+    if (offset > 0)
+        ok = copy(0, std::min(offset, oldSize)) && (oldSize >= offset || put(QByteArray(offset - oldSize, '\0')));
+    ok = ok && put(data);
+    if (ok && oldSize > offset + data.size())
+        ok = copy(offset + data.size(), oldSize);
+    ok = ok && file.flush() && file.error() == QFileDevice::NoError;
+    if (!ok) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
+}
+
+bool QtFileSystem::withLock(const QString& path, const std::function<bool()>& work)
+{
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(10000);
+    const bool locked = lock.tryLock(3000);
+    const bool result = work();
+    if (locked)
+        lock.unlock();
+    return result;
 }
 
 bool QtFileSystem::remove(const QString& path)

@@ -12,5 +12,6 @@ public:
     std::optional<QByteArray> readAt(const QString& path, qint64 offset, qint64 maxBytes) const override;
     bool createIfMissing(const QString& path) override;
     bool writeAt(const QString& path, qint64 offset, const QByteArray& data) override;
+    bool withLock(const QString& path, const std::function<bool()>& work) override;
     bool remove(const QString& path) override;
 };

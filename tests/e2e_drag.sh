@@ -5,18 +5,11 @@
 # pointer, and a press on a frame does not drag at all.
 set -euo pipefail
 
-if [ "${1:-}" != "--inner" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inner "$@"
-fi
-shift
-exe=$1
-export QT_QPA_PLATFORM=xcb
-
-work=$(mktemp -d)
+source "$(dirname "$0")/e2e_common.sh"
+e2e_start 1024x768 "$@"
 pid=""
 wm=""
-trap 'kill "$pid" "$wm" 2>/dev/null || true; rm -rf "$work"' EXIT
-cp "$exe" "$work/tintaro"
+trap 'kill "$pid" "$wm" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 openbox --sm-disable > "$work/openbox.log" 2>&1 &
 wm=$!
@@ -27,16 +20,6 @@ wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro by Tolvex$
 sleep 0.5
 
 where() { xdotool getwindowgeometry --shell "$wid" | awk -F= '/^[XY]=/ {printf "%s ", $2}'; }
-failed=0
-passed=0
-check() { # name expected actual
-    if [ "$2" = "$3" ]; then
-        passed=$((passed + 1))
-    else
-        echo "FAIL: $1: window at '$3', expected '$2'" >&2
-        failed=$((failed + 1))
-    fi
-}
 
 for button in 1 2 3; do
     read -r x y <<< "$(where)"
@@ -72,5 +55,4 @@ xdotool mouseup 1
 sleep 0.2
 check "frame" "$x $y " "$(where)"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+e2e_finish

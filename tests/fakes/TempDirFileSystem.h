@@ -2,6 +2,7 @@
 
 #include "platform/QtFileSystem.h"
 
+#include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -32,7 +33,8 @@ public:
     bool writeAt(const QString& path, qint64 offset, const QByteArray& data) override
     {
         ++writeCount;
-        if (writesFail)
+        // An unreadable file cannot have its tail kept either.
+        if (writesFail || (readsFail && QFileInfo::exists(path)))
             return false;
         return QtFileSystem::writeAt(path, offset, data);
     }

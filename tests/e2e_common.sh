@@ -1,0 +1,36 @@
+# Sourced by the end-to-end scripts: the real program on a real X server.
+#   e2e_start SIZE "$@"   re-runs the calling script inside xvfb-run on a
+#                         screen of SIZE (e.g. 1024x768); inside, it copies
+#                         the executable ($1) to a fresh folder $work
+#   check NAME EXPECTED ACTUAL
+#                         counts a passed or failed comparison
+#   e2e_finish            prints "N passed, N failed" and fails on any failure
+
+e2e_start() {
+    local size=$1
+    shift
+    if [ "${1:-}" != "--inner" ]; then
+        # -noreset: the server would otherwise restart, refusing connections
+        # for a moment, whenever its last client leaves.
+        exec xvfb-run -a -s "-screen 0 ${size}x24 -noreset" bash "$0" --inner "$@"
+    fi
+    export QT_QPA_PLATFORM=xcb
+    work=$(mktemp -d)
+    cp "$2" "$work/tintaro"
+    passed=0
+    failed=0
+}
+
+check() {
+    if [ "$2" = "$3" ]; then
+        passed=$((passed + 1))
+    else
+        echo "FAIL: $1: got '$3', expected '$2'" >&2
+        failed=$((failed + 1))
+    fi
+}
+
+e2e_finish() {
+    echo "$passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+}
