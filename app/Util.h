@@ -4,6 +4,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -22,6 +23,11 @@ void OpenWebPage(const QString& address);
 // never when that release came before it took the pointer (a tap). Where a
 // client cannot place its window (Wayland), the desktop's own move.
 void DragWindow(QWidget* window, Qt::MouseButton button, QPointF globalPress);
+
+// Runs then once window has left the screen (no longer exposed), or after a
+// short wait where it stays (no window manager to minimise it). The event
+// loop runs meanwhile.
+void WhenWindowGone(QWidget* window, std::function<void()> then);
 
 // A black shadow for control (its geometry as it reports it, relative to its
 // own container) on surface: from (left + 10, bottom + 10) to

@@ -26,8 +26,6 @@
 #include "platform/QtColour.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QThread>
 #include <QWindow>
 #include <QCloseEvent>
 #include <QDir>
@@ -302,33 +300,56 @@ void fMain::cmdScreen_Click(int Index)
 
 void fMain::StartScreenCapture()
 {
-    if (!isMinimized())
-        showMinimized();
-    // Let the window leave the screen before the photograph. The window
-    // manager unmaps it a moment later, so wait for that, but not for long:
-    // without a window manager a minimised window stays where it is.
-    QCoreApplication::processEvents();
-    QElapsedTimer waited;
-    waited.start();
-    while (windowHandle() && windowHandle()->isExposed() && waited.elapsed() < 250) {
-        QThread::msleep(5);
-        QCoreApplication::processEvents();
-    }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     if (m_screen && m_screen->isVisible()) {
         m_screen->close();
-        QApplication::restoreOverrideCursor();
         return;
     }
-    if (!m_screen)
-        m_screen = std::make_unique<fScreen>(this);
-    m_screen->setGeometry(platform().screen->primaryGeometry());
-    m_screen->setCursor(m_lbColor->cursor());
-    m_screen->setPicture(platform().screen->CaptureScreen());
-    // Full screen rather than merely screen-sized: above panels, and the only
-    // way to cover the screen where clients cannot place their windows.
-    m_screen->showFullScreen();
+    if (m_reading)
+        return; // the desktop is still being read
+    m_reading = true;
+    // Off the screen first, so the photograph never shows this window. Where
+    // a minimised window cannot be brought back by its program (Wayland), it
+    // is hidden instead.
+    if (!platform().screen->clientPlacesWindows())
+        hide();
+    else if (!isMinimized())
+        showMinimized();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Util::WhenWindowGone(this, [this] {
+        platform().screen->Read([guard = QPointer<fMain>(this)](const Screen::Reading& reading) {
+            if (guard)
+                guard->CaptureRead(reading);
+        });
+    });
+}
+
+void fMain::CaptureRead(const Screen::Reading& reading)
+{
+    m_reading = false;
     QApplication::restoreOverrideCursor();
+    Quor_Colorpicker* target = CaptureForeground ? m_cpFore : m_cpBack;
+    if (!reading.photograph.isNull()) {
+        if (!m_screen)
+            m_screen = std::make_unique<fScreen>(this);
+        m_screen->setCursor(m_lbColor->cursor());
+        m_screen->setPicture(reading.photograph, reading.area);
+        m_screen->ShowOver(reading.area);
+        return;
+    }
+    if (reading.picked) // the desktop's own picker chose the pixel
+        target->setColor(*reading.picked);
+    else
+        platform().messages->exclamation(QStringLiteral("Tintaro"), QStringLiteral("The screen could not be read. ") + reading.failure);
+    ReturnFromCapture();
+}
+
+void fMain::ReturnFromCapture()
+{
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        showNormal();
+    show();
+    raise();
+    activateWindow();
 }
 
 // ---- closing ----------------------------------------------------------------------

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Screen.h"
+
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
@@ -33,6 +35,8 @@ public:
     // user (once) when the file cannot be written. Closing runs it; so does
     // the session manager before a logout.
     void SaveSettings();
+    // Brings the window back after a screen capture, in front.
+    void ReturnFromCapture();
 
     Quor_Colorpicker* cpFore() const { return m_cpFore; }
     Quor_Colorpicker* cpBack() const { return m_cpBack; }
@@ -69,6 +73,7 @@ private:
     void Form_Resize();
     void Form_Unload();
     void StartScreenCapture();
+    void CaptureRead(const Screen::Reading& reading);
     void showOwned(QWidget* window);
 
     QImage m_surface; // the window's own drawing, under its controls
@@ -87,4 +92,5 @@ private:
     std::unique_ptr<fScreen> m_screen;
     bool m_unloaded = false;
     bool m_toldSaveFailed = false;
+    bool m_reading = false; // the desktop is being read for a capture
 };

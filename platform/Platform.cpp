@@ -7,7 +7,8 @@
 #include "platform/QtMessageBox.h"
 #include "platform/QtPointer.h"
 #include "platform/QtPopupMenu.h"
-#include "platform/QtScreen.h"
+#include "platform/PortalScreen.h"
+#include "platform/X11Screen.h"
 #include "platform/QtShell.h"
 
 namespace {
@@ -21,9 +22,12 @@ Platform qtPlatform()
     static QtColorDialog colorDialog;
     static QtPointer pointer;
     static QtShell shell;
-    static QtScreen screen;
+    static X11Screen x11;
+    // Chosen once, at first use; the portal's lives as long as the process,
+    // as it answers on the session bus.
+    static Screen* screen = PortalScreen::InWaylandSession() ? static_cast<Screen*>(new PortalScreen) : &x11;
     static NoRegistry registry;
-    return Platform{&files, &messages, &menus, &clipboard, &colorDialog, &pointer, &shell, &screen, &registry};
+    return Platform{&files, &messages, &menus, &clipboard, &colorDialog, &pointer, &shell, screen, &registry};
 }
 
 Platform& current()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <optional>
 
 class QWidget;
 
@@ -11,4 +12,9 @@ public:
     virtual QPoint cursorPos() const = 0;
     // The innermost widget at a screen point, or null over another program.
     virtual QWidget* widgetAt(QPoint globalPos) const = 0;
+    // The pointer in device pixels of the whole desktop, exact, where the
+    // window system tells it (X11); Qt's own positions are rounded to whole
+    // logical pixels there, which misses odd device pixels on a scaled
+    // screen.
+    virtual std::optional<QPoint> devicePos() const { return std::nullopt; }
 };

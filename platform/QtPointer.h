@@ -6,4 +6,5 @@ class QtPointer : public Pointer {
 public:
     QPoint cursorPos() const override;
     QWidget* widgetAt(QPoint globalPos) const override;
+    std::optional<QPoint> devicePos() const override;
 };

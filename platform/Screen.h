@@ -1,15 +1,37 @@
 #pragma once
 
+#include "colour/OleColor.h"
+
 #include <QImage>
 #include <QRect>
+#include <QString>
+#include <functional>
+#include <optional>
 
-// The primary screen and a photograph of it.
+// The screens, and a photograph of all of them.
 class Screen {
 public:
+    // What a request to read the screen gave: a photograph, or a colour the
+    // desktop's own picker chose instead, or neither and the reason.
+    struct Reading {
+        // The whole desktop at device pixels, covering area (logical pixels);
+        // its devicePixelRatio says how many device pixels make a logical one.
+        QImage photograph;
+        QRect area;
+        std::optional<OLE_COLOR> picked;
+        // One short sentence for the user when there is neither.
+        QString failure;
+    };
+
     virtual ~Screen() = default;
     // The primary screen's area in logical pixels.
     virtual QRect primaryGeometry() const = 0;
-    // The whole primary screen at device pixels (its devicePixelRatio set);
-    // a null image when the desktop refuses the photograph.
-    virtual QImage CaptureScreen() = 0;
+    // Every screen together, in logical pixels.
+    virtual QRect desktopGeometry() const = 0;
+    // False where the program cannot place its windows or bring a minimised
+    // one back (Wayland): it hides its window instead of minimising it.
+    virtual bool clientPlacesWindows() const = 0;
+    // Reads the whole desktop. done runs exactly once, from the event loop,
+    // never before this returns; the program keeps painting meanwhile.
+    virtual void Read(std::function<void(const Reading&)> done) = 0;
 };

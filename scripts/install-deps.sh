@@ -3,7 +3,7 @@
 # that are missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libbenchmark-dev fonts-liberation2 xvfb xauth openbox xdotool xclip)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libxcb1-dev pkg-config libbenchmark-dev fonts-liberation2 xvfb xauth x11-xserver-utils openbox xdotool xclip)
 
 missing=()
 for p in "${packages[@]}"; do

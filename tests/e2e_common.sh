@@ -1,18 +1,20 @@
 # Sourced by the end-to-end scripts: the real program on a real X server.
-#   e2e_start SIZE "$@"   re-runs the calling script inside xvfb-run on a
-#                         screen of SIZE (e.g. 1024x768); inside, it copies
-#                         the executable ($1) to a fresh folder $work
+#   e2e_start SCREENS "$@"
+#                         re-runs the calling script inside xvfb-run with the
+#                         server's screens (e.g. "-screen 0 1024x768x24");
+#                         inside, it copies the executable ($1) to a fresh
+#                         folder $work
 #   check NAME EXPECTED ACTUAL
 #                         counts a passed or failed comparison
 #   e2e_finish            prints "N passed, N failed" and fails on any failure
 
 e2e_start() {
-    local size=$1
+    local screens=$1
     shift
     if [ "${1:-}" != "--inner" ]; then
         # -noreset: the server would otherwise restart, refusing connections
         # for a moment, whenever its last client leaves.
-        exec xvfb-run -a -s "-screen 0 ${size}x24 -noreset" bash "$0" --inner "$@"
+        exec xvfb-run -a -s "$screens -noreset" bash "$0" --inner "$@"
     fi
     export QT_QPA_PLATFORM=xcb
     work=$(mktemp -d)
@@ -33,4 +35,16 @@ check() {
 e2e_finish() {
     echo "$passed passed, $failed failed"
     [ "$failed" -eq 0 ]
+}
+
+# Waits until screen pixel (x, y) shows RRGGBB (5 s at most); prints what it
+# shows. Needs $probe.
+pixel_becomes() {
+    local now=""
+    for _ in $(seq 1 50); do
+        now=$("$probe" pixel "$1" "$2")
+        [ "$now" = "$3" ] && break
+        sleep 0.1
+    done
+    echo "$now"
 }

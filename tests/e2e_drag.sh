@@ -6,7 +6,7 @@
 set -euo pipefail
 
 source "$(dirname "$0")/e2e_common.sh"
-e2e_start 1024x768 "$@"
+e2e_start "-screen 0 1024x768x24" "$@"
 pid=""
 wm=""
 trap 'kill "$pid" "$wm" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT

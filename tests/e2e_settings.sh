@@ -5,7 +5,7 @@
 set -euo pipefail
 
 source "$(dirname "$0")/e2e_common.sh"
-e2e_start 1280x768 "$@"
+e2e_start "-screen 0 1280x768x24" "$@"
 trap 'pkill -f "$work/tintaro" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # Starts a copy, moves its window to (left, 0) and prints "pid window". Its

@@ -1,6 +1,13 @@
 // A small X11 helper for the end-to-end test: reads the real screen.
 //   screen_probe pixel X Y      prints the colour at (X, Y) as RRGGBB
 //   screen_probe save FILE      writes the whole screen as a PNG
+//   screen_probe screens        prints each screen's geometry
+//   screen_probe coords X Y W H
+//                               shows a window at (X, Y) whose every pixel
+//                               encodes its own screen position: red x & 255,
+//                               green y & 255, blue (x >> 8) + 16 (y >> 8)
+//   screen_probe solid X Y W H RRGGBB
+//                               shows a window of one colour
 //   screen_probe wait X Y RRGGBB MS
 //                               polls (X, Y) until it shows RRGGBB; exit 0 when
 //                               it does, 1 when MS milliseconds pass first
@@ -9,13 +16,50 @@
 #include <QThread>
 #include <QImage>
 #include <QPixmap>
+#include <QPainter>
+#include <QRasterWindow>
 #include <QScreen>
+#include <functional>
 #include <cstdio>
+
+namespace {
+
+// A window showing a picture, placed by the program (no window manager runs).
+int show(QGuiApplication& app, const QRect& at, const std::function<QRgb(int, int)>& colour)
+{
+    QImage picture(at.size(), QImage::Format_RGB32);
+    for (int y = 0; y < at.height(); ++y)
+        for (int x = 0; x < at.width(); ++x)
+            picture.setPixel(x, y, colour(at.x() + x, at.y() + y));
+    struct Painter : QRasterWindow {
+        QImage picture;
+        void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, picture); }
+    } shown;
+    shown.picture = picture;
+    shown.setFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+    shown.setGeometry(at);
+    shown.show();
+    return app.exec();
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.value(1) == QLatin1String("screens")) {
+        for (const QScreen* s : QGuiApplication::screens())
+            std::printf("%d,%d %dx%d\n", s->geometry().x(), s->geometry().y(), s->geometry().width(), s->geometry().height());
+        return 0;
+    }
+    if (args.size() >= 6 && (args[1] == QLatin1String("coords") || args[1] == QLatin1String("solid"))) {
+        const QRect at(args[2].toInt(), args[3].toInt(), args[4].toInt(), args[5].toInt());
+        const QRgb solid = 0xFF000000 | args.value(6).toUInt(nullptr, 16);
+        if (args[1] == QLatin1String("solid"))
+            return show(app, at, [solid](int, int) { return solid; });
+        return show(app, at, [](int x, int y) { return qRgb(x & 255, y & 255, ((x >> 8) & 15) | (((y >> 8) & 15) << 4)); });
+    }
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen || args.size() < 3)
         return 2;

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtEndian>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -76,6 +77,8 @@ private slots:
     void framesHaveTheirDesignValues();
     void captureFillsOnlyTheTargetAndRestoresTheWindow_data();
     void captureFillsOnlyTheTargetAndRestoresTheWindow();
+    void unreadableScreenTellsAndChangesNothing_data();
+    void unreadableScreenTellsAndChangesNothing();
     void onlyBackgroundAndHandleDragWhileTheirButtonIsHeld_data();
     void onlyBackgroundAndHandleDragWhileTheirButtonIsHeld();
     void designTextsFitTheirControls();
@@ -290,38 +293,38 @@ void TestMainWindow::captureFillsOnlyTheTargetAndRestoresTheWindow_data()
 {
     QTest::addColumn<int>("button");
     QTest::addColumn<double>("ratio");
-    QTest::newRow("background picker") << 1 << 1.0;
-    QTest::newRow("foreground picker") << 0 << 1.0;
-    QTest::newRow("high-density screen") << 1 << 2.0;
-    QTest::newRow("the desktop refused the photograph") << 0 << 0.0;
+    QTest::addColumn<bool>("placesWindows");
+    QTest::newRow("background picker") << 1 << 1.0 << true;
+    QTest::newRow("foreground picker") << 0 << 1.0 << true;
+    QTest::newRow("high-density screen") << 1 << 2.0 << true;
+    QTest::newRow("Wayland: hidden, not minimised") << 0 << 1.0 << false;
 }
 
 void TestMainWindow::captureFillsOnlyTheTargetAndRestoresTheWindow()
 {
     QFETCH(int, button);
     QFETCH(double, ratio);
-    QImage photo;
-    if (ratio > 0) {
-        photo = QImage(QSize(640, 480) * ratio, QImage::Format_RGB32);
-        for (int y = 0; y < photo.height(); ++y)
-            for (int x = 0; x < photo.width(); ++x)
-                photo.setPixel(x, y, qRgb(x % 256, y % 256, 77));
-        photo.setDevicePixelRatio(ratio);
-    }
+    QFETCH(bool, placesWindows);
+    QImage photo(QSize(640, 480) * ratio, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y)
+        for (int x = 0; x < photo.width(); ++x)
+            photo.setPixel(x, y, qRgb(x % 256, y % 256, 77));
+    photo.setDevicePixelRatio(ratio);
     m_desk->screen.photograph = photo;
-    // Without a photograph the capture still runs; it shows and takes black.
-    const auto expected = [&](int x, int y) { return ratio > 0 ? RGB(int(x * ratio), int(y * ratio), 77) : 0; };
+    m_desk->screen.placesWindows = placesWindows;
+    const auto expected = [&](int x, int y) { return RGB(int(x * ratio), int(y * ratio), 77); };
 
     Quor_Colorpicker* target = button == 0 ? m_w->cpFore() : m_w->cpBack();
     Quor_Colorpicker* other = button == 0 ? m_w->cpBack() : m_w->cpFore();
     const OLE_COLOR otherBefore = other->Color();
     QTest::mouseClick(m_w->cmdScreen(button), Qt::LeftButton);
     QCOMPARE(fMain::CaptureForeground, button == 0);
-    QVERIFY(m_w->isMinimized());
+    QVERIFY(placesWindows ? m_w->isMinimized() : !m_w->isVisible());
+    QTRY_VERIFY(m_w->captureWindow() && m_w->captureWindow()->isVisible());
     fScreen* capture = m_w->captureWindow();
-    QVERIFY(capture && capture->isVisible());
     QVERIFY(capture->isFullScreen());
     QCOMPARE(m_desk->screen.captures, 1);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
 
     send(capture, QEvent::MouseMove, QPoint(10, 20), Qt::NoButton, Qt::NoButton);
     QCOMPARE(target->Color(), expected(10, 20));
@@ -335,6 +338,39 @@ void TestMainWindow::captureFillsOnlyTheTargetAndRestoresTheWindow()
     QVERIFY(m_w->isVisible());
     QCOMPARE(textColorOf(m_w->lblSample(0)), m_w->cpFore()->Color());
     QCOMPARE(m_w->lblSample(0)->BackColor(), m_w->cpBack()->Color());
+}
+
+void TestMainWindow::unreadableScreenTellsAndChangesNothing_data()
+{
+    QTest::addColumn<bool>("picks");
+    QTest::newRow("refused: a message, both pickers as they were") << false;
+    QTest::newRow("the desktop's own picker chose a pixel") << true;
+}
+
+void TestMainWindow::unreadableScreenTellsAndChangesNothing()
+{
+    QFETCH(bool, picks);
+    m_desk->screen.photograph = QImage();
+    m_desk->screen.failure = QStringLiteral("The desktop refused the screenshot.");
+    if (picks)
+        m_desk->screen.picked = 0x00C0FFEE;
+    const OLE_COLOR fore = m_w->cpFore()->Color(), back = m_w->cpBack()->Color();
+    QSignalSpy changed(m_w->cpBack(), &Quor_Colorpicker::Colorchanged);
+    QTest::mouseClick(m_w->cmdScreen(1), Qt::LeftButton);
+    QTRY_VERIFY(!m_w->isMinimized() && m_w->isVisible());
+    QTRY_COMPARE(QApplication::overrideCursor(), nullptr);
+    QVERIFY(!m_w->captureWindow() || !m_w->captureWindow()->isVisible());
+    QCOMPARE(m_w->cpFore()->Color(), fore);
+    if (picks) {
+        QCOMPARE(m_w->cpBack()->Color(), 0x00C0FFEE);
+        QVERIFY(m_desk->messages.shown.isEmpty());
+    } else {
+        QCOMPARE(m_w->cpBack()->Color(), back);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(m_desk->messages.shown.size(), 1);
+        QCOMPARE(m_desk->messages.shown[0].title, QStringLiteral("Tintaro"));
+        QCOMPARE(m_desk->messages.shown[0].text, QStringLiteral("The screen could not be read. The desktop refused the screenshot."));
+    }
 }
 
 void TestMainWindow::onlyBackgroundAndHandleDragWhileTheirButtonIsHeld_data()

@@ -1,0 +1,61 @@
+#include "platform/X11Screen.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+QRect X11Screen::primaryGeometry() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect();
+}
+
+QRect X11Screen::desktopGeometry() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->virtualGeometry() : QRect();
+}
+
+QImage X11Screen::PhotographDesktop(QRect* area)
+{
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return QImage();
+    const QRect desktop = primary->virtualGeometry();
+    const qreal dpr = primary->devicePixelRatio();
+    QImage whole((QSizeF(desktop.size()) * dpr).toSize(), QImage::Format_RGB32);
+    if (whole.isNull())
+        return QImage();
+    whole.fill(Qt::black);
+    bool any = false;
+    QPainter p(&whole);
+    for (QScreen* screen : primary->virtualSiblings()) {
+        // Window 0 is the root window: this screen's part of the desktop, at
+        // device pixels.
+        const QImage part = screen->grabWindow(0).toImage();
+        if (part.isNull())
+            continue;
+        any = true;
+        const QPoint at = ((QPointF(screen->geometry().topLeft() - desktop.topLeft())) * dpr).toPoint();
+        QImage pixels = part.convertToFormat(QImage::Format_RGB32);
+        pixels.setDevicePixelRatio(1); // placed pixel for pixel, not scaled
+        p.drawImage(at, pixels);
+    }
+    p.end();
+    if (!any)
+        return QImage();
+    whole.setDevicePixelRatio(dpr);
+    *area = desktop;
+    return whole;
+}
+
+void X11Screen::Read(std::function<void(const Reading&)> done)
+{
+    Reading reading;
+    reading.photograph = PhotographDesktop(&reading.area);
+    if (reading.photograph.isNull())
+        reading.failure = QStringLiteral("The window system gave no picture of the screen.");
+    QTimer::singleShot(0, [done = std::move(done), reading] { done(reading); });
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/Screen.h"
+
+// The X11 way: the window system hands out the screen's pixels.
+class X11Screen : public Screen {
+public:
+    QRect primaryGeometry() const override;
+    QRect desktopGeometry() const override;
+    bool clientPlacesWindows() const override { return true; }
+    void Read(std::function<void(const Reading&)> done) override;
+
+    // A photograph of every screen, placed by its geometry within the
+    // desktop; null when the window system gives nothing.
+    static QImage PhotographDesktop(QRect* area);
+};

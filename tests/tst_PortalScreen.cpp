@@ -1,0 +1,183 @@
+// The desktop portal route against a fake portal registered on a private
+// session bus (a dbus-daemon of the test's own): what is asked, and what
+// each kind of answer gives.
+#include "platform/PortalScreen.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QGuiApplication>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct Rgb {
+    double r, g, b;
+};
+
+// One answer per method: a response code (0 done, 1 cancelled, 2 refused),
+// -1 never answers, -2 the method is missing.
+class FakePortal : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+public:
+    int screenshotAnswer = 0;
+    int pickAnswer = 0;
+    QString uri;
+    QStringList calls;
+    QVariantMap lastOptions;
+    QDBusConnection bus{QStringLiteral("unset")};
+
+public slots:
+    QDBusObjectPath Screenshot(const QString&, const QVariantMap& options, const QDBusMessage& message)
+    {
+        return answer(QStringLiteral("Screenshot"), screenshotAnswer, options, message,
+                      {{QStringLiteral("uri"), uri}});
+    }
+    QDBusObjectPath PickColor(const QString&, const QVariantMap& options, const QDBusMessage& message)
+    {
+        QDBusArgument color;
+        color.beginStructure();
+        color << 0.2 << 0.4 << 0.6;
+        color.endStructure();
+        return answer(QStringLiteral("PickColor"), pickAnswer, options, message, {{QStringLiteral("color"), QVariant::fromValue(color)}});
+    }
+
+private:
+    QDBusObjectPath answer(const QString& method, int code, const QVariantMap& options, const QDBusMessage& message,
+                           const QVariantMap& results)
+    {
+        calls << method;
+        lastOptions = options;
+        if (code == -2) {
+            message.setDelayedReply(true);
+            bus.send(message.createErrorReply(QDBusError::UnknownMethod, QStringLiteral("No such interface")));
+            return {};
+        }
+        QString sender = message.service().mid(1);
+        sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+        const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, options.value(QStringLiteral("handle_token")).toString());
+        if (code >= 0) {
+            // Sent before the call returns: a caller that subscribes only
+            // after its call would miss it.
+            QDBusMessage response = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+            response << uint(code) << (code == 0 ? results : QVariantMap());
+            bus.send(response);
+        }
+        return QDBusObjectPath(path);
+    }
+};
+
+} // namespace
+
+class TestPortalScreen : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void answers_data();
+    void answers();
+
+private:
+    FakePortal m_portal;
+};
+
+void TestPortalScreen::initTestCase()
+{
+    QDBusConnection bus = QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("fakeportal"));
+    QVERIFY(bus.isConnected());
+    m_portal.bus = bus;
+    QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+    QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &m_portal, QDBusConnection::ExportAllSlots));
+}
+
+void TestPortalScreen::answers_data()
+{
+    QTest::addColumn<int>("screenshot");
+    QTest::addColumn<int>("pick");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("photograph") << 0 << 0 << QStringList{"Screenshot"} << "photo";
+    QTest::newRow("cancelled by the user") << 1 << 0 << QStringList{"Screenshot"} << "The screenshot was cancelled.";
+    QTest::newRow("refused: the portal's picker instead") << 2 << 0 << QStringList{"Screenshot", "PickColor"} << "picked";
+    QTest::newRow("no Screenshot: the portal's picker instead") << -2 << 0 << QStringList{"Screenshot", "PickColor"} << "picked";
+    QTest::newRow("refused, and the picker refused too") << 2 << 2 << QStringList{"Screenshot", "PickColor"}
+                                                         << "The desktop portal could not read the screen: the desktop refused the screenshot.";
+    QTest::newRow("never answers") << -1 << 0 << QStringList{"Screenshot"} << "The desktop did not answer the request for a screenshot.";
+}
+
+void TestPortalScreen::answers()
+{
+    QFETCH(int, screenshot);
+    QFETCH(int, pick);
+    QFETCH(QStringList, calls);
+    QFETCH(QString, outcome);
+    QTemporaryDir tmp(QDir::tempPath() + QStringLiteral("/portal-XXXXXX"));
+    QImage shot(40, 30, QImage::Format_RGB32);
+    shot.fill(qRgb(10, 20, 30));
+    shot.setPixel(39, 29, qRgb(200, 100, 50));
+    const QString file = tmp.filePath(QStringLiteral("Screenshot.png"));
+    QVERIFY(shot.save(file));
+    m_portal.uri = QUrl::fromLocalFile(file).toString();
+    m_portal.screenshotAnswer = screenshot;
+    m_portal.pickAnswer = pick;
+    m_portal.calls.clear();
+
+    PortalScreen portal;
+    portal.setTimeoutMs(500);
+    std::optional<Screen::Reading> got;
+    bool returned = false;
+    portal.Read([&](const Screen::Reading& r) {
+        QVERIFY(returned); // never before Read returns
+        got = r;
+    });
+    returned = true;
+    QTRY_VERIFY_WITH_TIMEOUT(got.has_value(), 5000);
+    QCOMPARE(m_portal.calls, calls);
+    if (calls.size() == 1) {
+        QCOMPARE(m_portal.lastOptions.value(QStringLiteral("interactive")), QVariant(false));
+        QCOMPARE(m_portal.lastOptions.value(QStringLiteral("modal")), QVariant(true));
+    }
+    if (outcome == QLatin1String("photo")) {
+        QCOMPARE(got->photograph.size(), QSize(40, 30));
+        QCOMPARE(got->photograph.pixel(39, 29), qRgb(200, 100, 50));
+        QVERIFY(got->failure.isEmpty());
+        QVERIFY(!QFileInfo::exists(file)); // a photograph in a temporary folder is removed
+    } else if (outcome == QLatin1String("picked")) {
+        QVERIFY(got->photograph.isNull());
+        QCOMPARE(got->picked, std::optional<OLE_COLOR>(RGB(51, 102, 153)));
+    } else {
+        QVERIFY(got->photograph.isNull());
+        QVERIFY(!got->picked);
+        QCOMPARE(got->failure, outcome);
+    }
+}
+
+int main(int argc, char** argv)
+{
+    // A private bus: nothing of the machine's own session takes part.
+    FILE* daemon = ::popen("dbus-daemon --session --fork --print-address=1 --print-pid=1", "r");
+    char address[512] = {};
+    char pid[32] = {};
+    if (!daemon || !std::fgets(address, sizeof address, daemon) || !std::fgets(pid, sizeof pid, daemon)) {
+        std::fprintf(stderr, "cannot start a private dbus-daemon\n");
+        return 1;
+    }
+    ::pclose(daemon);
+    address[std::strcspn(address, "\n")] = '\0';
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    QGuiApplication app(argc, argv);
+    TestPortalScreen test;
+    const int result = QTest::qExec(&test, argc, argv);
+    ::kill(std::atoi(pid), SIGTERM);
+    return result;
+}
+
+#include "tst_PortalScreen.moc"
