@@ -1,9 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need, only those
-# that are missing. Uses sudo when not run as root.
+# Installs the Debian 12 packages that are missing: those the program needs
+# to build and run, and with "test" also those the tests need. Uses sudo when
+# not run as root. usage: install-deps.sh [test | bench]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libxcb1-dev pkg-config libbenchmark-dev fonts-liberation2 xvfb xauth x11-xserver-utils openbox xdotool xclip)
+packages=(
+    cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev qt6-wayland fonts-liberation2
+)
+if [ "${1:-}" = "test" ]; then
+    packages+=(
+        # X11 tests
+        xvfb xauth x11-xserver-utils openbox xdotool xclip
+        # Wayland tests: a headless compositor, the desktop portal and what it needs
+        sway swaybg xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire grim slurp
+        dbus libwayland-dev python3
+    )
+elif [ "${1:-}" = "bench" ]; then
+    packages+=(libbenchmark-dev xvfb xauth xdotool)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer and runs them all headless through CTest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTINTARO_BUILD_TESTS=ON -DTINTARO_SANITIZE=ON
 cmake --build build-test
 export QT_QPA_PLATFORM=offscreen

@@ -2,6 +2,8 @@
 //   screen_probe pixel X Y      prints the colour at (X, Y) as RRGGBB
 //   screen_probe save FILE      writes the whole screen as a PNG
 //   screen_probe screens        prints each screen's geometry
+//   screen_probe write-coords FILE W H
+//                               writes the coords picture (below) as a PNG
 //   screen_probe coords X Y W H
 //                               shows a window at (X, Y) whose every pixel
 //                               encodes its own screen position: red x & 255,
@@ -48,6 +50,13 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() >= 5 && args[1] == QLatin1String("write-coords")) {
+        QImage picture(args[3].toInt(), args[4].toInt(), QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, qRgb(x & 255, y & 255, ((x >> 8) & 15) | (((y >> 8) & 15) << 4)));
+        return picture.save(args[2]) ? 0 : 1;
+    }
     if (args.value(1) == QLatin1String("screens")) {
         for (const QScreen* s : QGuiApplication::screens())
             std::printf("%d,%d %dx%d\n", s->geometry().x(), s->geometry().y(), s->geometry().width(), s->geometry().height());
