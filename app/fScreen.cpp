@@ -7,13 +7,25 @@
 #include "platform/QtColour.h"
 
 #include <QCloseEvent>
-#include <QMouseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
-#include <QtMath>
 #include <QScreen>
+#include <QtMath>
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+constexpr int HintMs = 4000;
+
+Quor_Colorpicker* target(fMain* main)
+{
+    return fMain::CaptureForeground ? main->cpFore() : main->cpBack();
+}
+
+} // namespace
 
 fScreen::fScreen(fMain* main)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -21,7 +33,10 @@ fScreen::fScreen(fMain* main)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(QStringLiteral("Tintaro")); // for window lists; it shows no caption
+    m_hintTimer.setSingleShot(true);
+    connect(&m_hintTimer, &QTimer::timeout, this, &fScreen::hideHint);
 }
 
 void fScreen::setPicture(const QImage& photograph, const QRect& area)
@@ -33,6 +48,10 @@ void fScreen::setPicture(const QImage& photograph, const QRect& area)
 
 void fScreen::ShowOver(const QRect& area)
 {
+    m_before = target(m_main)->Color();
+    m_taken = false;
+    m_pixel = QPoint(-1, -1);
+    m_loupe = {};
     const QList<QScreen*> screens = QGuiApplication::screens();
     const bool oneScreen = screens.size() <= 1 || std::any_of(screens.begin(), screens.end(), [&](const QScreen* s) {
                                return s->geometry() == area;
@@ -43,27 +62,89 @@ void fScreen::ShowOver(const QRect& area)
         setWindowFlag(Qt::X11BypassWindowManagerHint, false);
         setGeometry(area);
         showFullScreen();
-        return;
+    } else {
+        // Across several monitors: placed by the program itself, past the
+        // window manager, which would keep it to one; the keyboard comes along.
+        setWindowFlag(Qt::X11BypassWindowManagerHint, true);
+        setGeometry(area);
+        show();
+        raise();
+        grabKeyboard();
     }
-    // Across several monitors: placed by the program itself, past the
-    // window manager, which would keep it to one; the keyboard comes along.
-    setWindowFlag(Qt::X11BypassWindowManagerHint, true);
-    setGeometry(area);
-    show();
-    raise();
-    grabKeyboard();
+    activateWindow();
+    setFocus();
+    // The hint goes across the top of the screen the pointer is on.
+    const QRect screen = screenAround(mapFromGlobal(QCursor::pos()));
+    m_hintRect = QRect(screen.left(), screen.top(), screen.width(), 28);
+    m_hintShown = true;
+    m_hintTimer.start(HintMs);
+    update(m_hintRect);
 }
 
-void fScreen::paintEvent(QPaintEvent*)
+QRect fScreen::screenAround(QPoint local) const
+{
+    const QPoint global = mapToGlobal(local);
+    for (const QScreen* s : QGuiApplication::screens())
+        if (s->geometry().contains(global))
+            return QRect(mapFromGlobal(s->geometry().topLeft()), s->geometry().size()).intersected(rect());
+    return rect();
+}
+
+void fScreen::hideHint()
+{
+    if (!m_hintShown)
+        return;
+    m_hintShown = false;
+    m_hintTimer.stop();
+    update(m_hintRect);
+}
+
+void fScreen::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    p.fillRect(rect(), Qt::black); // where the photograph is missing or smaller
-    if (m_photo.isNull())
+    const QRect dirty = event->rect();
+    p.fillRect(dirty, Qt::black); // where the photograph is missing or smaller
+    if (!m_photo.isNull()) {
+        // The part of the desktop this window covers, pixel for pixel.
+        const qreal dpr = m_photo.devicePixelRatio();
+        const QPointF origin = QPointF(mapToGlobal(QPoint(0, 0)) - m_area.topLeft()) * dpr;
+        p.drawImage(QRectF(dirty), m_photo, QRectF(origin + QPointF(dirty.topLeft()) * dpr, QSizeF(dirty.size()) * dpr));
+    }
+    if (m_loupe.whole().intersects(dirty))
+        drawLoupe(p);
+    if (m_hintShown && m_hintRect.intersects(dirty)) {
+        p.fillRect(m_hintRect, QColor(0, 0, 0, 190));
+        p.setPen(Qt::white);
+        p.drawText(m_hintRect, Qt::AlignCenter, CaptureLoupe::Hint());
+    }
+}
+
+void fScreen::drawLoupe(QPainter& p) const
+{
+    if (!m_photo.valid(m_pixel))
         return;
-    // The part of the desktop this window covers, pixel for pixel.
-    const qreal dpr = m_photo.devicePixelRatio();
-    const QPointF from = QPointF(mapToGlobal(QPoint(0, 0)) - m_area.topLeft()) * dpr;
-    p.drawImage(QRectF(rect()), m_photo, QRectF(from, QSizeF(size()) * dpr));
+    using namespace CaptureLoupe;
+    const int half = Cells / 2;
+    // Nearest neighbour, cell by cell: each photograph pixel a clear square.
+    for (int dy = -half; dy <= half; ++dy)
+        for (int dx = -half; dx <= half; ++dx) {
+            const QPoint source = m_pixel + QPoint(dx, dy);
+            const QColor c = m_photo.valid(source) ? QColor(m_photo.pixel(source)) : QColor(Qt::black);
+            p.fillRect(m_loupe.loupe.left() + (dx + half) * Zoom, m_loupe.loupe.top() + (dy + half) * Zoom, Zoom, Zoom, c);
+        }
+    p.setPen(QColor(128, 128, 128, 110));
+    for (int i = 1; i < Cells; ++i) {
+        p.drawLine(m_loupe.loupe.left() + i * Zoom, m_loupe.loupe.top(), m_loupe.loupe.left() + i * Zoom, m_loupe.loupe.bottom());
+        p.drawLine(m_loupe.loupe.left(), m_loupe.loupe.top() + i * Zoom, m_loupe.loupe.right(), m_loupe.loupe.top() + i * Zoom);
+    }
+    const QRgb centre = m_photo.pixel(m_pixel);
+    p.setPen(QPen(OutlineFor(centre), 2));
+    p.drawRect(QRect(m_loupe.loupe.left() + half * Zoom, m_loupe.loupe.top() + half * Zoom, Zoom, Zoom).adjusted(1, 1, -1, -1));
+    p.setPen(Qt::black);
+    p.drawRect(m_loupe.loupe.adjusted(0, 0, -1, -1));
+    p.fillRect(m_loupe.readout, QColor(32, 32, 32));
+    p.setPen(Qt::white);
+    p.drawText(m_loupe.readout, Qt::AlignCenter, Readout(centre, m_pixel + (QPointF(m_area.topLeft()) * m_photo.devicePixelRatio()).toPoint()));
 }
 
 QPoint fScreen::PixelAt(QPointF global) const
@@ -87,23 +168,41 @@ void fScreen::SampleAt(QPointF global)
         if ((exact - pixel).manhattanLength() <= 2 * qCeil(dpr))
             pixel = exact;
     }
+    pointAt(pixel);
+}
+
+void fScreen::pointAt(QPoint pixel)
+{
+    m_pixel = pixel;
     const QRgb c = m_photo.valid(pixel) ? m_photo.pixel(pixel) : qRgb(0, 0, 0);
-    const OLE_COLOR color = FromQRgb(c);
-    if (fMain::CaptureForeground)
-        m_main->cpFore()->setColor(color);
-    else
-        m_main->cpBack()->setColor(color);
+    target(m_main)->setColor(FromQRgb(c));
+
+    // Only what the loupe leaves and what it now covers is drawn again.
+    const qreal dpr = m_photo.isNull() ? 1.0 : m_photo.devicePixelRatio();
+    const QPoint local = mapFromGlobal((QPointF(pixel) / dpr + QPointF(m_area.topLeft())).toPoint());
+    if (!m_magnifier)
+        return;
+    const QRect before = m_loupe.whole();
+    m_loupe = CaptureLoupe::Place(local, screenAround(local));
+    update(QRegion(before).united(m_loupe.whole()));
+}
+
+void fScreen::take()
+{
+    m_taken = true;
+    close();
 }
 
 void fScreen::Picture1_MouseMove(QPointF global)
 {
+    hideHint();
     SampleAt(global);
 }
 
 void fScreen::Picture1_MouseDown(QPointF global)
 {
     SampleAt(global);
-    close();
+    take();
 }
 
 void fScreen::mouseMoveEvent(QMouseEvent* event)
@@ -118,15 +217,63 @@ void fScreen::mousePressEvent(QMouseEvent* event)
     Picture1_MouseDown(event->globalPosition());
 }
 
+void fScreen::keyPressEvent(QKeyEvent* event)
+{
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    QPoint move;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        move = {-step, 0};
+        break;
+    case Qt::Key_Right:
+        move = {step, 0};
+        break;
+    case Qt::Key_Up:
+        move = {0, -step};
+        break;
+    case Qt::Key_Down:
+        move = {0, step};
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!m_photo.valid(m_pixel))
+            SampleAt(QCursor::pos());
+        take();
+        return;
+    case Qt::Key_Escape:
+        close();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    hideHint();
+    if (!m_photo.valid(m_pixel))
+        m_pixel = PixelAt(QCursor::pos());
+    const QPoint to(std::clamp(m_pixel.x() + move.x(), 0, std::max(0, m_photo.width() - 1)),
+                    std::clamp(m_pixel.y() + move.y(), 0, std::max(0, m_photo.height() - 1)));
+    // The pointer goes along where the window system lets a program move it.
+    const qreal dpr = m_photo.isNull() ? 1.0 : m_photo.devicePixelRatio();
+    platform().pointer->warpToDevice(to + (QPointF(m_area.topLeft()) * dpr).toPoint());
+    pointAt(to);
+}
+
 void fScreen::Form_Unload()
 {
     m_photo = QImage(); // the photograph goes with the window
+    m_hintTimer.stop();
     releaseKeyboard();
     m_main->ReturnFromCapture();
 }
 
 void fScreen::closeEvent(QCloseEvent* event)
 {
+    // Escape and the window manager's close cancel: the picker gets back the
+    // colour it had, in one assignment.
+    if (!m_taken)
+        target(m_main)->setColor(m_before);
+    m_taken = true; // a second close changes nothing more
     Form_Unload();
     event->accept();
 }

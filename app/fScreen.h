@@ -1,14 +1,20 @@
 #pragma once
 
+#include "app/CaptureLoupe.h"
+#include "colour/OleColor.h"
+
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 class fMain;
 
-// The screen capture: a still photograph of the whole screen shown over it,
-// full size. Moving the pointer sends the pixel under it to the target
-// picker; any button press takes the pixel once more and ends the capture,
-// bringing the main window back.
+// The screen capture: a still photograph of the whole desktop shown over
+// it. Moving the pointer sends the pixel under it to the target picker; a
+// button press, Enter or Space takes it and ends the capture, bringing the
+// main window back; Escape, or the window manager's close, ends it with the
+// picker's colour as it was before. A magnifier with the pixel's value
+// follows the pointer, and the arrow keys move it pixel by pixel.
 class fScreen : public QWidget {
     Q_OBJECT
 public:
@@ -19,25 +25,50 @@ public:
     void setPicture(const QImage& photograph, const QRect& area);
     const QImage& picture() const { return m_photo; }
     // Covers area: full screen where it is one screen, every screen where
-    // the window system lets a window span them.
+    // the window system lets a window span them. Remembers the target
+    // picker's colour, for a cancel.
     void ShowOver(const QRect& area);
     // The photograph's pixel under a point of the desktop (logical, with
     // fractions): the device pixel that contains it.
     QPoint PixelAt(QPointF global) const;
 
+    // The photograph's pixel being pointed at, and where the loupe and its
+    // read-out are drawn (this window's coordinates); for tests.
+    QPoint pointed() const { return m_pixel; }
+    QRect loupeArea() const { return m_loupe.whole(); }
+    bool hintShown() const { return m_hintShown; }
+    // The magnifier is on unless turned off (the benchmark compares both).
+    void setMagnifier(bool on) { m_magnifier = on; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Picture1_MouseMove(QPointF global);
     void Picture1_MouseDown(QPointF global);
     void SampleAt(QPointF global);
+    // Points at a pixel of the photograph: the target picker takes it, the
+    // loupe follows.
+    void pointAt(QPoint pixel);
+    void take();
+    void hideHint();
     void Form_Unload();
+    QRect screenAround(QPoint local) const;
+    void drawLoupe(QPainter& p) const;
 
     fMain* m_main;
     QImage m_photo;
     QRect m_area;
+    QPoint m_pixel{-1, -1};
+    CaptureLoupe::Placement m_loupe;
+    OLE_COLOR m_before = 0;
+    bool m_taken = false;
+    bool m_hintShown = false;
+    bool m_magnifier = true;
+    QRect m_hintRect;
+    QTimer m_hintTimer;
 };

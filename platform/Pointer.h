@@ -17,4 +17,7 @@ public:
     // logical pixels there, which misses odd device pixels on a scaled
     // screen.
     virtual std::optional<QPoint> devicePos() const { return std::nullopt; }
+    // Moves the pointer to a device pixel of the desktop, where the window
+    // system lets a program move it (not on Wayland).
+    virtual void warpToDevice(QPoint) {}
 };

@@ -7,4 +7,5 @@ public:
     QPoint cursorPos() const override;
     QWidget* widgetAt(QPoint globalPos) const override;
     std::optional<QPoint> devicePos() const override;
+    void warpToDevice(QPoint device) override;
 };

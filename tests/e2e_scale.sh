@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # "From Screen" on a scaled desktop (QT_SCALE_FACTOR 2 and 1.5): over a
 # picture whose every device pixel encodes its own position, a pick at odd
-# and even device pixels takes exactly that pixel.
+# and even device pixels takes exactly that pixel, and the arrow keys move
+# one device pixel at a time.
 # usage: e2e_scale.sh TINTARO SCREEN_PROBE
 set -euo pipefail
 
@@ -38,6 +39,15 @@ for scale in ${E2E_SCALES:-2 1.5}; do
         # its left edge: the foreground swatch sits in its middle.
         check "scale $scale at $px,$py" "$want" "$(pixel_becomes "$(at "$X" 393)" "$(at "$Y" 440)" "$want")"
     done
+    # The keyboard: three device pixels to the right, then Enter takes.
+    xdotool mousemove "$(at "$X" 329)" "$(at "$Y" 386)" click 1
+    timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro$' > /dev/null
+    sleep 0.2
+    xdotool mousemove 1401 61
+    sleep 0.2
+    xdotool key Right Right Right Return
+    want=$(encoded 1404 61)
+    check "scale $scale: Right three times, Enter" "$want" "$(pixel_becomes "$(at "$X" 393)" "$(at "$Y" 440)" "$want")"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
 done

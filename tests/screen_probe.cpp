@@ -1,6 +1,7 @@
 // A small X11 helper for the end-to-end test: reads the real screen.
 //   screen_probe pixel X Y      prints the colour at (X, Y) as RRGGBB
-//   screen_probe save FILE      writes the whole screen as a PNG
+//   screen_probe save FILE [X Y W H]
+//                               writes the whole screen, or a part, as a PNG
 //   screen_probe screens        prints each screen's geometry
 //   screen_probe write-coords FILE W H
 //                               writes the coords picture (below) as a PNG
@@ -85,8 +86,10 @@ int main(int argc, char** argv)
         return 1;
     }
     const QImage shot = screen->grabWindow(0).toImage();
-    if (args[1] == QLatin1String("save"))
-        return shot.save(args[2]) ? 0 : 1;
+    if (args[1] == QLatin1String("save")) {
+        const QRect part = args.size() >= 7 ? QRect(args[3].toInt(), args[4].toInt(), args[5].toInt(), args[6].toInt()) : shot.rect();
+        return shot.copy(part).save(args[2]) ? 0 : 1;
+    }
     if (args[1] == QLatin1String("pixel") && args.size() >= 4) {
         const QRgb c = shot.pixel(args[2].toInt(), args[3].toInt());
         std::printf("%02X%02X%02X\n", qRed(c), qGreen(c), qBlue(c));
