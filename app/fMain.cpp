@@ -2,6 +2,7 @@
 
 #include "app/MainDesign.h"
 #include "app/MainLayout.h"
+#include "app/PairVerdict.h"
 #include "app/Util.h"
 #include "app/fAbout.h"
 #include "app/fHelp.h"
@@ -32,6 +33,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 bool fMain::CaptureForeground = true;
 
@@ -115,6 +117,12 @@ fMain::fMain(QWidget* parent)
     m_lblSample[0]->setFont(sampleFont);
     m_lblSample[0]->setAlignment(Qt::AlignCenter);
     m_lblSample[0]->setCursor(mArtwork::LinkCursor(dpr));
+    m_verdict = new PairVerdict(m_imBanner, m_cpFore, m_cpBack, m_lblSample, [this] {
+        cpFore_Colorchanged();
+        cpBack_Colorchanged();
+    });
+    auto* swap = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")), this);
+    connect(swap, &QShortcut::activated, m_verdict, &PairVerdict::SwapColors);
 
     // Holds the capture cross-hair; nothing shows of it.
     m_lbColor->setGeometry(ColorCursorRect);
@@ -164,18 +172,20 @@ void fMain::Form_Load()
 
 void fMain::cpFore_Colorchanged()
 {
-    const OLE_COLOR c = m_cpFore->Color();
+    const OLE_COLOR c = m_verdict->Shown(m_cpFore->Color());
     setTextColor(m_lblSample[0], c);
     m_lblSample[2]->setBackColor(c);
     m_lblSample[4]->setBackColor(c);
+    m_verdict->Refresh();
 }
 
 void fMain::cpBack_Colorchanged()
 {
-    const OLE_COLOR c = m_cpBack->Color();
+    const OLE_COLOR c = m_verdict->Shown(m_cpBack->Color());
     m_lblSample[0]->setBackColor(c);
     m_lblSample[1]->setBackColor(c);
     m_lblSample[3]->setBackColor(c);
+    m_verdict->Refresh();
 }
 
 // ---- title area ----------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <memory>
 
 class MouseLabel;
+class PairVerdict;
 class PictureButton;
 class QPushButton;
 class Quor_Colorpicker;
@@ -51,6 +52,7 @@ public:
     fHelp* helpWindow() const;
     fAbout* aboutWindow() const;
     fScreen* captureWindow() const { return m_screen.get(); }
+    PairVerdict* verdict() const { return m_verdict; }
     const QImage& surface() const { return m_surface; }
 
 protected:
@@ -87,6 +89,7 @@ private:
     std::array<QPushButton*, 2> m_cmdScreen{};
     std::array<MouseLabel*, 5> m_lblSample{};
     QWidget* m_lbColor;
+    PairVerdict* m_verdict = nullptr;
     QPointer<fHelp> m_help;
     QPointer<fAbout> m_about;
     std::unique_ptr<fScreen> m_screen;

@@ -2,7 +2,9 @@
 // its copy to the screen surface) and one palette pick (pixel read, sliders,
 // read-outs, Colorchanged), beside Qt's palette fill as the yardstick.
 #include "QtPaletteBaseline.h"
+#include "app/PairVerdict.h"
 #include "picker/Quor_Colorpicker.h"
+#include "widgets/MouseLabel.h"
 #include "widgets/SurfaceBox.h"
 
 #include "QtBenchmarkMain.h"
@@ -46,6 +48,31 @@ void BM_PalettePick(benchmark::State& state)
 BENCHMARK(BM_PalettePick)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK(BM_Palette_QtBaseline)->Unit(benchmark::kMicrosecond);
+
+// The contrast verdict after a colour change: ratio, banner text and its
+// repaint (only its own band), tool tips. To be set beside BM_PalettePick.
+void BM_ContrastRefresh(benchmark::State& state)
+{
+    QWidget banner;
+    banner.resize(468, 60);
+    banner.show();
+    Quor_Colorpicker fore, back;
+    std::array<MouseLabel*, 5> strip{};
+    for (auto*& label : strip)
+        label = new MouseLabel(QString(), &banner);
+    PairVerdict verdict(&banner, &fore, &back, strip, [] {});
+    QApplication::processEvents();
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fore.setColor(RGB(i % 256, 0x66, 0x99));
+        ++i;
+        state.ResumeTiming();
+        verdict.Refresh();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ContrastRefresh)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -385,7 +385,7 @@ void TestMainWindow::onlyBackgroundAndHandleDragWhileTheirButtonIsHeld_data()
     QTest::newRow("frame caption") << QPoint(60, 112) << int(Qt::LeftButton) << false;
     QTest::newRow("frame body") << QPoint(25, 400) << int(Qt::RightButton) << false;
     QTest::newRow("picker caption HEX:") << QPoint(180, 218) << int(Qt::LeftButton) << false;
-    QTest::newRow("sample strip, right") << QPoint(200, 430) << int(Qt::RightButton) << false;
+    QTest::newRow("sample strip, middle") << QPoint(200, 430) << int(Qt::MiddleButton) << false;
     QTest::newRow("banner, middle") << QPoint(250, 60) << int(Qt::MiddleButton) << false;
 }
 
