@@ -5,6 +5,8 @@
 #include "widgets/mDraw.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QUrl>
 #include <QGuiApplication>
 #include <QTimer>
 #include <QMouseEvent>
@@ -12,6 +14,17 @@
 #include <QWindow>
 
 namespace Util {
+
+QString HomePage()
+{
+    const QString configured = QStringLiteral(TINTARO_HOME_PAGE);
+    if (!configured.isEmpty())
+        return configured;
+    for (const char* candidate : {TINTARO_DOC_DIR "/user-guide.html", TINTARO_SOURCE_DIR "/docs/user-guide.html", TINTARO_SOURCE_DIR "/README.md"})
+        if (QFileInfo::exists(QString::fromLocal8Bit(candidate)))
+            return QUrl::fromLocalFile(QString::fromLocal8Bit(candidate)).toString();
+    return QUrl::fromLocalFile(QStringLiteral(TINTARO_DOC_DIR "/README.md")).toString();
+}
 
 void OpenWebPage(const QString& address)
 {

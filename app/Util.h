@@ -11,8 +11,11 @@ class QWidget;
 // Routines the main window shares with nothing else in particular.
 namespace Util {
 
-// The maker's web page, opened by the banner and the sample strip.
-inline constexpr const char* WebAddress = "https://tolvex.example/tintaro";
+// The maker's web page, opened by the banner and the sample strip: the
+// address the build was given (TINTARO_HOME_PAGE), else the user guide
+// installed with the program, else the one in the source tree, else the
+// README; never an address that cannot load.
+QString HomePage();
 
 // Asks the desktop to open the address; a failure is ignored.
 void OpenWebPage(const QString& address);

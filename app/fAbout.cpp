@@ -67,7 +67,7 @@ QString fAbout::DescriptionText()
 {
     return QStringLiteral("Tintaro") + QStringLiteral(" is a handy tool which you can use for a variety of")
         + QStringLiteral(" color-matching tasks. For more information on this and other software,")
-        + QStringLiteral(" Please contact us at: ") + QLatin1String(Util::WebAddress);
+        + QStringLiteral(" Please contact us at: ") + Util::HomePage();
 }
 
 const QStringList& fAbout::SysInfoTools()

@@ -223,12 +223,12 @@ void fMain::showOwned(QWidget* window)
 
 void fMain::imBanner_Click()
 {
-    Util::OpenWebPage(QLatin1String(Util::WebAddress));
+    Util::OpenWebPage(Util::HomePage());
 }
 
 void fMain::lblSample_Click(int)
 {
-    Util::OpenWebPage(QLatin1String(Util::WebAddress));
+    Util::OpenWebPage(Util::HomePage());
 }
 
 void fMain::Form_MouseDown(Qt::MouseButton button, QPointF globalPress)

@@ -5,6 +5,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 
+#include <QDir>
+
 namespace mSetup {
 
 SetupData& Setup()
@@ -39,8 +41,17 @@ QString SetupPath()
 {
     FileSystem& files = *platform().files;
     const QString exeDir = files.executableDir();
-    const QString dir = files.isDirWritable(exeDir) ? exeDir : files.configDir();
-    return dir + QLatin1Char('/') + QLatin1String(FileName);
+    const QString beside = exeDir + QLatin1Char('/') + QLatin1String(FileName);
+    const QString config = files.configDir() + QLatin1Char('/') + QLatin1String(FileName);
+    // A file beside the executable is always used: a portable copy.
+    if (files.entryExists(beside))
+        return beside;
+    // An installed copy keeps it in the user's configuration; a copy run
+    // from anywhere else (a build, an unpacked folder) beside itself, unless
+    // that folder cannot be written.
+    if (QDir::cleanPath(exeDir) == QDir::cleanPath(files.installBinDir()))
+        return config;
+    return files.isDirWritable(exeDir) ? beside : config;
 }
 
 void ReadSetup()

@@ -1,13 +1,21 @@
+#include "app/CommandLine.h"
 #include "app/mStartup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    // Answered before any window system is reached: works without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<int> exitCode = CommandLine::Handle(arguments))
+        return *exitCode;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tintaro"));
     QApplication::setOrganizationName(QStringLiteral("Tolvex"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tintaro"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.tolvex.Tintaro"));
     mStartup::Main();
     return QApplication::exec();
 }

@@ -13,9 +13,12 @@ public:
 
     // Directory holding the running executable, without a trailing separator.
     virtual QString executableDir() const = 0;
-    // Per-user configuration directory, used when the executable's own
-    // directory cannot be written (an installed copy).
+    // Per-user configuration directory ($XDG_CONFIG_HOME/tintaro), for an
+    // installed copy and where the executable's own directory cannot be
+    // written.
     virtual QString configDir() const = 0;
+    // The bin folder of the install prefix the program was built for.
+    virtual QString installBinDir() const = 0;
     virtual bool isDirWritable(const QString& dir) const = 0;
 
     // True when the directory lists an entry of that name (file or not).

@@ -15,9 +15,20 @@ QString QtFileSystem::executableDir() const
 
 QString QtFileSystem::configDir() const
 {
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString dir = config + QStringLiteral("/tintaro");
+    // Earlier releases kept the file under the maker's name; a user who has
+    // one there keeps using it.
+    const QString earlier = config + QStringLiteral("/Tolvex/tintaro");
+    if (!QFileInfo::exists(dir) && QFileInfo::exists(earlier + QStringLiteral("/pvsetup.dat")))
+        return earlier;
     QDir().mkpath(dir);
     return dir;
+}
+
+QString QtFileSystem::installBinDir() const
+{
+    return QStringLiteral(TINTARO_INSTALL_BINDIR);
 }
 
 bool QtFileSystem::isDirWritable(const QString& dir) const

@@ -6,6 +6,7 @@ class QtFileSystem : public FileSystem {
 public:
     QString executableDir() const override;
     QString configDir() const override;
+    QString installBinDir() const override;
     bool isDirWritable(const QString& dir) const override;
     bool entryExists(const QString& path) const override;
     qint64 fileSize(const QString& path) const override;

@@ -14,6 +14,8 @@ if [ "${1:-}" = "test" ]; then
         # Wayland tests: a headless compositor, the desktop portal and what it needs
         sway swaybg xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire grim slurp
         dbus libwayland-dev python3
+        # desktop integration and the Debian package
+        desktop-file-utils appstream dpkg-dev file
     )
 elif [ "${1:-}" = "bench" ]; then
     packages+=(libbenchmark-dev xvfb xauth xdotool)
@@ -23,10 +25,13 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "Packages: all ${#packages[@]} present."
+    exit 0
+fi
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-echo "Installing: ${missing[*]}"
+echo "Installing packages (${#missing[@]} of ${#packages[@]} missing): ${missing[*]}"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

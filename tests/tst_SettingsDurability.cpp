@@ -33,6 +33,7 @@ public:
     }
     QString executableDir() const override { return m_dir; }
     QString configDir() const override { return m_dir + QStringLiteral("/config"); }
+    QString installBinDir() const override { return QStringLiteral("/nonexistent/bin"); }
 
 private:
     QString m_dir;

@@ -14,6 +14,8 @@
 #include "widgets/zelFrames.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QUrl>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyleOptionFrame>
@@ -426,7 +428,11 @@ void TestMainWindow::bannerAndSampleOpenTheWebPage()
     click(m_w->imBanner());
     click(m_w->lblSample(0));
     click(m_w->lblSample(3));
-    QCOMPARE(m_desk->shell.opened, QStringList(3, QLatin1String(Util::WebAddress)));
+    QCOMPARE(m_desk->shell.opened, QStringList(3, Util::HomePage()));
+    // Never a dead address: in a build tree, the user guide beside the source.
+    const QUrl page(Util::HomePage());
+    QVERIFY(page.isLocalFile() && QFileInfo::exists(page.toLocalFile()));
+    QVERIFY(page.toLocalFile().endsWith(QStringLiteral("docs/user-guide.html")));
     QVERIFY(m_desk->messages.shown.isEmpty());
     QCOMPARE(m_w->imBanner()->cursor().shape(), Qt::BitmapCursor);
 }
@@ -460,7 +466,7 @@ void TestMainWindow::aboutBoxVersionKeysAndSystemInfo()
     QCOMPARE(about->windowTitle(), QStringLiteral("About Tintaro"));
     QVERIFY(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$")).match(about->lblVersion()->text()).hasMatch());
     QCOMPARE(about->lblDescription()->text(), fAbout::DescriptionText());
-    QVERIFY(about->lblDescription()->text().endsWith(QLatin1String(Util::WebAddress)));
+    QVERIFY(about->lblDescription()->text().endsWith(Util::HomePage()));
     QCOMPARE(about->cmdSysInfo()->text(), QStringLiteral("&System Info..."));
 
     QTest::mouseClick(about->cmdSysInfo(), Qt::LeftButton);

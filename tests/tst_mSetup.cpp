@@ -8,6 +8,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <unistd.h>
+
 using namespace mSetup;
 
 namespace {
@@ -70,6 +72,8 @@ private slots:
     void unreadableFileGivesDefaults();
     void failedWriteLeavesTheOldFileWhole();
     void readOnlyInstallKeepsTheFileInTheConfigDirectory();
+    void locationFollowsHowTheProgramIsInstalled_data();
+    void locationFollowsHowTheProgramIsInstalled();
     void mainReportsCorruptionBeforeAnyWindowAndSavesOnClose();
 
 private:
@@ -248,6 +252,48 @@ void TestSettingsFile::readOnlyInstallKeepsTheFileInTheConfigDirectory()
 
     QCOMPARE(fileBytes(cfgFile), recordBytes(0x0000FF00, 0x00ABCDEF));
     QVERIFY(!QFileInfo::exists(path()));
+}
+
+void TestSettingsFile::locationFollowsHowTheProgramIsInstalled_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("fileBeside");
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::addColumn<bool>("expectBeside");
+    QTest::newRow("installed, a portable file beside it: that file") << true << true << false << true;
+    QTest::newRow("installed: the configuration folder") << true << false << false << false;
+    QTest::newRow("a build folder: beside the executable") << false << false << false << true;
+    QTest::newRow("a read-only folder: the configuration folder") << false << false << true << false;
+}
+
+void TestSettingsFile::locationFollowsHowTheProgramIsInstalled()
+{
+    QFETCH(bool, installed);
+    QFETCH(bool, fileBeside);
+    QFETCH(bool, readOnlyFolder);
+    QFETCH(bool, expectBeside);
+    TempDirFileSystem& files = m_desk->files;
+    if (installed)
+        files.installedAt = files.exeDir.path();
+    if (fileBeside)
+        writeFile(path(), le32s({0x00010203, 0x00040506}));
+    QFile folder(files.exeDir.path());
+    const QFileDevice::Permissions before = folder.permissions();
+    if (readOnlyFolder) {
+        // The real permission, as a user has it; root may write anywhere.
+        if (::geteuid() == 0)
+            QSKIP("running as root, who may write into a read-only folder; run the tests as a user to check this row");
+        QVERIFY(folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    }
+    const auto restore = qScopeGuard([&] { folder.setPermissions(before); });
+    const QString cfgFile = files.cfgDir.filePath(QStringLiteral("pvsetup.dat"));
+    QCOMPARE(SetupPath(), expectBeside ? path() : cfgFile);
+    ReadSetup();
+    Setup().BackPickerColor = 0x00ABCDEF;
+    QVERIFY(WriteSetup());
+    QCOMPARE(fileBytes(expectBeside ? path() : cfgFile).mid(4, 4), le32s({0x00ABCDEF}));
+    if (!expectBeside && !readOnlyFolder)
+        QVERIFY(!QFileInfo::exists(path())); // nothing left beside an installed program
 }
 
 void TestSettingsFile::mainReportsCorruptionBeforeAnyWindowAndSavesOnClose()

@@ -20,9 +20,11 @@ public:
 
     QString executableDir() const override { return exeDir.path(); }
     QString configDir() const override { return cfgDir.path(); }
+    QString installBinDir() const override { return installedAt; }
+    QString installedAt = QStringLiteral("/nonexistent/bin");
     bool isDirWritable(const QString& dir) const override
     {
-        return dir == exeDir.path() ? exeDirWritable : QtFileSystem::isDirWritable(dir);
+        return (dir != exeDir.path() || exeDirWritable) && QtFileSystem::isDirWritable(dir);
     }
     std::optional<QByteArray> readAt(const QString& path, qint64 offset, qint64 maxBytes) const override
     {
