@@ -1,6 +1,8 @@
 #include "picker/Quor_Colorpicker.h"
 
+#include "colour/ColourText.h"
 #include "dialogs/gCommonDialog.h"
+#include "picker/ColourEntry.h"
 #include "colour/mCPUtils.h"
 #include "platform/Clipboard.h"
 #include "platform/Platform.h"
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 using mCPUtils::RoundHalfEven;
 
@@ -139,10 +142,24 @@ Quor_Colorpicker::Quor_Colorpicker(QWidget* parent)
     connect(m_cmdStandardColors, &QPushButton::clicked, this, &Quor_Colorpicker::cmdStandardColors_Click);
     mMouse::KeepMouseEventsInChildren(this);
 
+    // Typing into a read-out applies a colour; Ctrl+C and Ctrl+V anywhere
+    // else in the picker copy its HTML form and paste a colour. A text box
+    // keeps its own Ctrl+C and Ctrl+V.
+    m_entry = new ColourEntry(m_txtInfo, [this](OLE_COLOR c) { setColor(c); }, [this] { showReadouts(); }, this);
+    auto* copy = new QShortcut(QKeySequence::Copy, this, [this] { lblCopy_Click(2); }, Qt::WidgetWithChildrenShortcut);
+    auto* paste = new QShortcut(QKeySequence::Paste, this, [this] { PasteColour(); }, Qt::WidgetWithChildrenShortcut);
+    Q_UNUSED(copy);
+    Q_UNUSED(paste);
+
     UserControl_Initialize();
 }
 
-Quor_Colorpicker::~Quor_Colorpicker() = default;
+Quor_Colorpicker::~Quor_Colorpicker()
+{
+    // A focused box loses its focus as the children go; the picker it
+    // would put the read-out back into is no longer whole by then.
+    delete m_entry;
+}
 
 void Quor_Colorpicker::UserControl_Initialize()
 {
@@ -191,12 +208,22 @@ void Quor_Colorpicker::setsColor(int n, OLE_COLOR c)
     m_lblCol[static_cast<std::size_t>(n - 1)]->setBackColor(c);
 }
 
-void Quor_Colorpicker::UpdateReadouts()
+QString Quor_Colorpicker::ReadoutText(int index) const
 {
     const OLE_COLOR v = Color();
-    m_txtInfo[0]->setText(mCPUtils::ToHexText(v));
-    m_txtInfo[2]->setText(mCPUtils::ToHtmlText(v));
-    m_txtInfo[1]->setText(mCPUtils::HtmlToLongText(m_txtInfo[2]->text().trimmed()));
+    const QString html = mCPUtils::ToHtmlText(v);
+    return index == 0 ? mCPUtils::ToHexText(v) : index == 1 ? mCPUtils::HtmlToLongText(html) : html;
+}
+
+void Quor_Colorpicker::showReadouts()
+{
+    for (int i : {0, 2, 1})
+        m_txtInfo[static_cast<std::size_t>(i)]->setText(ReadoutText(i));
+}
+
+void Quor_Colorpicker::UpdateReadouts()
+{
+    showReadouts();
     emit Colorchanged();
 }
 
@@ -292,9 +319,17 @@ void Quor_Colorpicker::lblCurColor_Click()
 
 void Quor_Colorpicker::lblCopy_Click(int Index)
 {
+    // The read-out of the colour itself: text typed into the box and not
+    // applied is not a colour the picker holds.
     Clipboard& clipboard = *platform().clipboard;
     clipboard.clear();
-    clipboard.setText(m_txtInfo[static_cast<std::size_t>(Index)]->text().trimmed());
+    clipboard.setText(ReadoutText(Index));
+}
+
+void Quor_Colorpicker::PasteColour()
+{
+    if (const auto colour = ColourText::Parse(platform().clipboard->text()))
+        setColor(*colour);
 }
 
 void Quor_Colorpicker::lblCopy_MouseDown(int)

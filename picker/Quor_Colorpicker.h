@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+class ColourEntry;
 class MouseLabel;
 class QLabel;
 class QLineEdit;
@@ -61,6 +62,13 @@ public:
     void setsColor11(OLE_COLOR c) { setsColor(11, c); }
     void setsColor12(OLE_COLOR c) { setsColor(12, c); }
 
+    // The HEX (0), LONG (1) or HTML (2) form of the colour.
+    QString ReadoutText(int index) const;
+    // Takes a colour from the clipboard's text, in any form a read-out box
+    // accepts; other text changes nothing.
+    void PasteColour();
+    ColourEntry* entry() const { return m_entry; }
+
     // Sextant hue of the palette now shown.
     float CurrentHue() const { return m_currentHue; }
 
@@ -92,6 +100,7 @@ protected:
 private:
     void UserControl_Initialize();
     void UpdateReadouts();
+    void showReadouts();
     void cSlider_Change();
     void iHue_MouseMove(int Button, int Shift, double X, double Y);
     void iPal_MouseDown(int Button, int Shift, double X, double Y);
@@ -124,4 +133,5 @@ private:
     ShapeBox* m_shpCopySelect;
     class PaletteSource;
     std::unique_ptr<PaletteSource> m_paletteSource;
+    ColourEntry* m_entry = nullptr;
 };

@@ -12,3 +12,8 @@ void QtClipboard::setText(const QString& text)
 {
     QGuiApplication::clipboard()->setText(text);
 }
+
+QString QtClipboard::text() const
+{
+    return QGuiApplication::clipboard()->text();
+}

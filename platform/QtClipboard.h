@@ -6,4 +6,5 @@ class QtClipboard : public Clipboard {
 public:
     void clear() override;
     void setText(const QString& text) override;
+    QString text() const override;
 };

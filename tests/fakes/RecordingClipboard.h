@@ -9,5 +9,11 @@ class RecordingClipboard : public Clipboard {
 public:
     QStringList calls;
     void clear() override { calls.append(QStringLiteral("clear")); }
-    void setText(const QString& text) override { calls.append(QStringLiteral("text:") + text); }
+    void setText(const QString& text) override
+    {
+        calls.append(QStringLiteral("text:") + text);
+        held = text;
+    }
+    QString text() const override { return held; }
+    QString held;
 };

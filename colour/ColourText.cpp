@@ -1,0 +1,110 @@
+#include "colour/ColourText.h"
+
+#include <QList>
+
+namespace ColourText {
+
+namespace {
+
+int hexDigit(QChar c)
+{
+    const char16_t u = c.toLower().unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    return -1;
+}
+
+// The value of 1..max hex digits, or -1.
+long hexValue(QStringView digits, int max)
+{
+    if (digits.isEmpty() || digits.size() > max)
+        return -1;
+    long v = 0;
+    for (const QChar c : digits) {
+        const int d = hexDigit(c);
+        if (d < 0)
+            return -1;
+        v = v * 16 + d;
+    }
+    return v;
+}
+
+// The value of 1..8 decimal digits, or -1.
+long decimalValue(QStringView digits)
+{
+    if (digits.isEmpty() || digits.size() > 8)
+        return -1;
+    long v = 0;
+    for (const QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        v = v * 10 + (c.unicode() - '0');
+    }
+    return v;
+}
+
+std::optional<OLE_COLOR> fromRrggbb(QStringView six)
+{
+    const long v = six.size() == 6 ? hexValue(six, 6) : -1;
+    if (v < 0)
+        return std::nullopt;
+    return RGB(int(v >> 16), int((v >> 8) & 255), int(v & 255));
+}
+
+std::optional<OLE_COLOR> fromRgbFunction(QStringView inside)
+{
+    const QList<QStringView> parts = inside.split(QLatin1Char(','));
+    if (parts.size() != 3)
+        return std::nullopt;
+    int c[3];
+    for (int i = 0; i < 3; ++i) {
+        const long v = decimalValue(parts[i].trimmed());
+        if (v < 0 || v > 255)
+            return std::nullopt;
+        c[i] = int(v);
+    }
+    return RGB(c[0], c[1], c[2]);
+}
+
+} // namespace
+
+std::optional<OLE_COLOR> Parse(const QString& text, Prefer prefer)
+{
+    const QStringView t = QStringView(text).trimmed();
+    if (t.startsWith(QLatin1Char('#'))) {
+        const QStringView digits = t.mid(1);
+        if (digits.size() == 3) {
+            const long v = hexValue(digits, 3);
+            if (v < 0)
+                return std::nullopt;
+            const int r = int(v >> 8), g = int((v >> 4) & 15), b = int(v & 15);
+            return RGB(r * 17, g * 17, b * 17);
+        }
+        return fromRrggbb(digits);
+    }
+    if (t.startsWith(QLatin1String("&h"), Qt::CaseInsensitive)) {
+        QStringView digits = t.mid(2);
+        if (digits.endsWith(QLatin1Char('&')))
+            digits.chop(1);
+        const long v = hexValue(digits, 6);
+        return v < 0 ? std::nullopt : std::optional<OLE_COLOR>(OLE_COLOR(v));
+    }
+    if (t.startsWith(QLatin1String("rgb("), Qt::CaseInsensitive) && t.endsWith(QLatin1Char(')')))
+        return fromRgbFunction(t.mid(4, t.size() - 5));
+    const long decimal = decimalValue(t);
+    if (prefer == Prefer::Html || decimal < 0)
+        if (const auto six = fromRrggbb(t))
+            return six;
+    if (decimal >= 0 && decimal <= 0xFFFFFF)
+        return OLE_COLOR(decimal);
+    return std::nullopt;
+}
+
+QString AcceptedForms()
+{
+    return QStringLiteral("Not a colour. Type one of: #RGB, #RRGGBB, RRGGBB, rgb(r, g, b), &HBBGGRR or a number 0 to 16777215.");
+}
+
+} // namespace ColourText
