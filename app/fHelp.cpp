@@ -3,6 +3,7 @@
 #include "widgets/DesignFonts.h"
 #include "widgets/Twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace {
@@ -76,4 +77,13 @@ void fHelp::Form_Resize()
 void fHelp::resizeEvent(QResizeEvent*)
 {
     Form_Resize();
+}
+
+void fHelp::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

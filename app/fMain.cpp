@@ -1,6 +1,7 @@
 #include "app/fMain.h"
 
 #include "app/MainDesign.h"
+#include "app/MainKeys.h"
 #include "app/MainLayout.h"
 #include "app/PairVerdict.h"
 #include "app/Util.h"
@@ -103,6 +104,10 @@ fMain::fMain(QWidget* parent)
         connect(screenButton, &QPushButton::clicked, this, [this, index] { cmdScreen_Click(index); });
         m_cmdScreen[i] = screenButton;
     }
+    m_imBanner->setAccessibleName(QStringLiteral("Banner"));
+    m_imBanner->setAccessibleDescription(QStringLiteral("opens the user guide"));
+    m_cpFore->setAccessibleTitle(QStringLiteral("Foreground"));
+    m_cpBack->setAccessibleTitle(QStringLiteral("Background"));
     connect(m_cpFore, &Quor_Colorpicker::Colorchanged, this, &fMain::cpFore_Colorchanged);
     connect(m_cpBack, &Quor_Colorpicker::Colorchanged, this, &fMain::cpBack_Colorchanged);
 
@@ -116,6 +121,8 @@ fMain::fMain(QWidget* parent)
     sampleFont.setBold(true);
     m_lblSample[0]->setFont(sampleFont);
     m_lblSample[0]->setAlignment(Qt::AlignCenter);
+    m_lblSample[0]->setAccessibleName(QStringLiteral("Sample"));
+    m_lblSample[0]->setAccessibleDescription(QStringLiteral("the foreground colour on the background colour; right click for simulations"));
     m_lblSample[0]->setCursor(mArtwork::LinkCursor(dpr));
     m_verdict = new PairVerdict(m_imBanner, m_cpFore, m_cpBack, m_lblSample, [this] {
         cpFore_Colorchanged();
@@ -123,6 +130,7 @@ fMain::fMain(QWidget* parent)
     });
     auto* swap = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")), this);
     connect(swap, &QShortcut::activated, m_verdict, &PairVerdict::SwapColors);
+    MainKeys::Install(this);
 
     // Holds the capture cross-hair; nothing shows of it.
     m_lbColor->setGeometry(ColorCursorRect);
@@ -195,15 +203,17 @@ void fMain::btnForm_Click(int Index)
     if (Index == 0) {
         const QList<PopupMenu::Item> items{{MenuQuickHelp, QStringLiteral("Quick Help"), false},
                                            {MenuAbout, QStringLiteral("About"), false}};
-        const int chosen = platform().menus->popup(items, platform().pointer->cursorPos(), PopupMenu::RightAtPoint);
+        // Opened from the keyboard, the menu hangs under its button.
+        QPoint at = platform().pointer->cursorPos();
+        if (m_btnForm[0]->hasFocus() && !m_btnForm[0]->underMouse())
+            at = m_btnForm[0]->mapToGlobal(QPoint(m_btnForm[0]->width(), m_btnForm[0]->height()));
+        const int chosen = platform().menus->popup(items, at, PopupMenu::RightAtPoint);
         if (chosen == MenuAbout) {
             if (!m_about)
                 m_about = new fAbout(this);
             showOwned(m_about);
         } else if (chosen == MenuQuickHelp) {
-            if (!m_help)
-                m_help = new fHelp(this);
-            showOwned(m_help);
+            ShowQuickHelp();
         }
     } else if (Index == 1) {
         if (!isMinimized())
@@ -211,6 +221,13 @@ void fMain::btnForm_Click(int Index)
     } else if (Index == 2) {
         close();
     }
+}
+
+void fMain::ShowQuickHelp()
+{
+    if (!m_help)
+        m_help = new fHelp(this);
+    showOwned(m_help);
 }
 
 void fMain::showOwned(QWidget* window)
@@ -363,6 +380,11 @@ void fMain::ReturnFromCapture()
 }
 
 // ---- closing ----------------------------------------------------------------------
+
+bool fMain::focusNextPrevChild(bool next)
+{
+    return MainKeys::FocusStep(this, next) || QWidget::focusNextPrevChild(next);
+}
 
 void fMain::closeEvent(QCloseEvent* event)
 {

@@ -36,6 +36,8 @@ public:
     // user (once) when the file cannot be written. Closing runs it; so does
     // the session manager before a logout.
     void SaveSettings();
+    // Opens the help window, or brings it forward.
+    void ShowQuickHelp();
     // Brings the window back after a screen capture, in front.
     void ReturnFromCapture();
 
@@ -62,6 +64,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void cpFore_Colorchanged();

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
 #include "platform/QtColour.h"
+#include "widgets/mKeys.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -219,20 +220,12 @@ void fScreen::mousePressEvent(QMouseEvent* event)
 
 void fScreen::keyPressEvent(QKeyEvent* event)
 {
-    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
-    QPoint move;
+    const QPoint move = mKeys::ArrowMove(event->key(), event->modifiers() & Qt::ShiftModifier);
     switch (event->key()) {
     case Qt::Key_Left:
-        move = {-step, 0};
-        break;
     case Qt::Key_Right:
-        move = {step, 0};
-        break;
     case Qt::Key_Up:
-        move = {0, -step};
-        break;
     case Qt::Key_Down:
-        move = {0, step};
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -3,6 +3,7 @@
 #include "colour/ColourText.h"
 #include "dialogs/gCommonDialog.h"
 #include "picker/ColourEntry.h"
+#include "picker/PickerKeys.h"
 #include "colour/mCPUtils.h"
 #include "platform/Clipboard.h"
 #include "platform/Platform.h"
@@ -150,6 +151,7 @@ Quor_Colorpicker::Quor_Colorpicker(QWidget* parent)
     auto* paste = new QShortcut(QKeySequence::Paste, this, [this] { PasteColour(); }, Qt::WidgetWithChildrenShortcut);
     Q_UNUSED(copy);
     Q_UNUSED(paste);
+    m_keys = new PickerKeys(this);
 
     UserControl_Initialize();
 }
@@ -206,6 +208,30 @@ OLE_COLOR Quor_Colorpicker::sColor(int n) const
 void Quor_Colorpicker::setsColor(int n, OLE_COLOR c)
 {
     m_lblCol[static_cast<std::size_t>(n - 1)]->setBackColor(c);
+}
+
+void Quor_Colorpicker::setAccessibleTitle(const QString& title)
+{
+    setAccessibleName(title);
+    m_iPal->setAccessibleName(title + QStringLiteral(" palette"));
+    m_iPal->setAccessibleDescription(QStringLiteral("Arrow keys pick one cell further; with Shift, ten"));
+    m_iHue->setAccessibleName(title + QStringLiteral(" hue bar"));
+    m_iHue->setAccessibleDescription(QStringLiteral("Up and Down choose the hue"));
+    static const char* const channels[3] = {"Red", "Green", "Blue"};
+    static const char* const forms[3] = {"HEX", "LONG", "HTML"};
+    for (int i = 0; i < 3; ++i) {
+        m_cSlider->txtColor(i)->setAccessibleName(QLatin1String(channels[i]));
+        m_cSlider->txtColor(i)->setAccessibleDescription(QStringLiteral("0 to 255; Up and Down step 1, Page Up and Page Down 16"));
+        m_txtInfo[static_cast<std::size_t>(i)]->setAccessibleName(QLatin1String(forms[i]));
+        m_txtInfo[static_cast<std::size_t>(i)]->setAccessibleDescription(QStringLiteral("type a colour and press Enter"));
+        m_lblCopy[static_cast<std::size_t>(i)]->setAccessibleName(QStringLiteral("Copy ") + QLatin1String(forms[i]));
+        m_lblCopy[static_cast<std::size_t>(i)]->setAccessibleDescription(QStringLiteral("copy with Enter"));
+    }
+    for (int n = 1; n <= FavoriteCount; ++n) {
+        m_lblCol[static_cast<std::size_t>(n - 1)]->setAccessibleName(QStringLiteral("Favourite %1").arg(n));
+        m_lblCol[static_cast<std::size_t>(n - 1)]->setAccessibleDescription(QStringLiteral("Enter loads it, Shift+Enter stores the colour"));
+    }
+    m_lblCurColor->setAccessibleName(title + QStringLiteral(" colour"));
 }
 
 QString Quor_Colorpicker::ReadoutText(int index) const

@@ -8,6 +8,7 @@
 #include <memory>
 
 class ColourEntry;
+class PickerKeys;
 class MouseLabel;
 class QLabel;
 class QLineEdit;
@@ -62,12 +63,17 @@ public:
     void setsColor11(OLE_COLOR c) { setsColor(11, c); }
     void setsColor12(OLE_COLOR c) { setsColor(12, c); }
 
+    // Names every part for screen readers: "<title> palette", "Red", "HTML",
+    // "Favourite 3", and so on; the picker itself is title.
+    void setAccessibleTitle(const QString& title);
+
     // The HEX (0), LONG (1) or HTML (2) form of the colour.
     QString ReadoutText(int index) const;
     // Takes a colour from the clipboard's text, in any form a read-out box
     // accepts; other text changes nothing.
     void PasteColour();
     ColourEntry* entry() const { return m_entry; }
+    PickerKeys* keys() const { return m_keys; }
 
     // Sextant hue of the palette now shown.
     float CurrentHue() const { return m_currentHue; }
@@ -98,6 +104,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    friend class PickerKeys; // drives the same handlers as the mouse
     void UserControl_Initialize();
     void UpdateReadouts();
     void showReadouts();
@@ -134,4 +141,5 @@ private:
     class PaletteSource;
     std::unique_ptr<PaletteSource> m_paletteSource;
     ColourEntry* m_entry = nullptr;
+    PickerKeys* m_keys = nullptr;
 };

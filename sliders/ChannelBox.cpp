@@ -3,6 +3,7 @@
 #include "sliders/SliderGeometry.h"
 #include "sliders/mSliderRules.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 
 ChannelBox::ChannelBox(QWidget* parent)
@@ -37,4 +38,13 @@ void ChannelBox::keyPressEvent(QKeyEvent* event)
     if (plain && !mSliderRules::IsAcceptedKeyText(event->text()))
         return;
     QLineEdit::keyPressEvent(event);
+}
+
+void ChannelBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        emit MenuRequested();
+        return;
+    }
+    QLineEdit::contextMenuEvent(event); // the mouse keeps cut, copy and paste
 }

@@ -13,8 +13,11 @@ public:
 
 signals:
     void Step(int delta);
+    // The Menu key: the host's ramp-style menu rather than the text menu.
+    void MenuRequested();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 };

@@ -55,6 +55,7 @@ vRGBSliders::vRGBSliders(QWidget* parent)
 
         auto* box = new ChannelBox(this);
         connect(box, &QLineEdit::textChanged, this, [this, k] { txtColor_Change(k); });
+        connect(box, &ChannelBox::MenuRequested, this, [this, box] { OpenRampMenu(box->mapToGlobal(QPoint(0, box->height()))); });
         connect(box, &ChannelBox::Step, this, [this, k](int delta) {
             setBoxText(k, QString::number(qBound(0, boxValue(k) + delta, 255)));
         });
@@ -181,13 +182,18 @@ void vRGBSliders::GetFromRamp(int Button, int Shift, double x, double y, const R
         startRedraw();
         PlaceMarkers();
     } else if (Button == 2) {
-        QList<PopupMenu::Item> items;
-        for (int i = 0; i < 4; ++i)
-            items.append({i, m_menu.Caption(i), m_menu.Checked(i)});
-        const int chosen = platform().menus->popup(items, mapToGlobal(QPoint(RoundHalfEven(x), iSrc.Top())));
-        if (chosen >= 0)
-            mnuRamp_Click(chosen);
+        OpenRampMenu(mapToGlobal(QPoint(RoundHalfEven(x), iSrc.Top())));
     }
+}
+
+void vRGBSliders::OpenRampMenu(QPoint globalPos)
+{
+    QList<PopupMenu::Item> items;
+    for (int i = 0; i < 4; ++i)
+        items.append({i, m_menu.Caption(i), m_menu.Checked(i)});
+    const int chosen = platform().menus->popup(items, globalPos);
+    if (chosen >= 0)
+        mnuRamp_Click(chosen);
 }
 
 // ---- ramp style menu ------------------------------------------------------
@@ -367,6 +373,11 @@ void vRGBSliders::UserControl_MouseMove(int Button, int Shift, double X, double 
 
 void vRGBSliders::mousePressEvent(QMouseEvent* event)
 {
+    // The ramp-style menu, where the ramps are: a right click on them.
+    if (event->button() == Qt::RightButton && m_surface.geometry().HitChannel(event->position().y()) >= 0) {
+        OpenRampMenu(event->globalPosition().toPoint());
+        return;
+    }
     const mMouse::Args a = mMouse::Translate(event);
     UserControl_MouseMove(a.Button, a.Shift, a.X, a.Y);
 }

@@ -48,6 +48,10 @@ public:
     // or opens the ramp-style menu for the right one.
     void GetFromRamp(int Button, int Shift, double x, double y, const RampSource& iSrc);
 
+    // The ramp-style menu at a screen point; also by a right click on the
+    // ramps and by the Menu key in an entry box.
+    void OpenRampMenu(QPoint globalPos);
+
     void UserControl_InitProperties();
     void UserControl_ReadProperties(const PropertyBag& bag);
     void UserControl_WriteProperties(PropertyBag& bag) const;

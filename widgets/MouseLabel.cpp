@@ -1,14 +1,50 @@
 #include "widgets/MouseLabel.h"
 
+#include "colour/mCPUtils.h"
 #include "widgets/mMouse.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include "platform/QtColour.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+// A colour box tells a screen reader its colour as its value ("#00FF80").
+class ColourBoxAccessible : public QAccessibleWidget {
+public:
+    explicit ColourBoxAccessible(MouseLabel* box)
+        : QAccessibleWidget(box, QAccessible::StaticText)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* box = static_cast<const MouseLabel*>(widget());
+        if (t == QAccessible::Value && box->HasBackColor())
+            return mCPUtils::ToHtmlText(box->BackColor());
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* colourBoxFactory(const QString&, QObject* object)
+{
+    auto* box = qobject_cast<MouseLabel*>(object);
+    return box && box->HasBackColor() ? new ColourBoxAccessible(box) : nullptr;
+}
+
+} // namespace
 
 MouseLabel::MouseLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(colourBoxFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
     setMouseTracking(true);
 }
 
@@ -21,6 +57,10 @@ void MouseLabel::setBackColor(OLE_COLOR color)
     m_backColor = color;
     m_hasBackColor = true;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, mCPUtils::ToHtmlText(color));
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void MouseLabel::paintEvent(QPaintEvent* event)
@@ -53,4 +93,13 @@ void MouseLabel::mouseReleaseEvent(QMouseEvent* event)
         if (rect().contains(event->position().toPoint()))
             emit Click();
     }
+}
+
+void MouseLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+        emit Click();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }

@@ -13,6 +13,7 @@ public:
     explicit MouseLabel(const QString& text = QString(), QWidget* parent = nullptr);
 
     OLE_COLOR BackColor() const { return m_backColor; }
+    bool HasBackColor() const { return m_hasBackColor; }
     void setBackColor(OLE_COLOR color);
 
 signals:
@@ -26,6 +27,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // With the focus, Enter or Space act as a click.
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -5,6 +5,7 @@
 #include "widgets/PropertyBag.h"
 #include "widgets/mMouse.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -194,4 +195,13 @@ void PictureButton::mouseDoubleClickEvent(QMouseEvent*)
     // The second press of a double click reports only DblClick; its release
     // still comes as MouseUp.
     emit DblClick();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+        emit Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
