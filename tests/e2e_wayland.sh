@@ -14,18 +14,26 @@ if [ "${1:-}" != "--session" ]; then
     runtime=$(mktemp -d)
     chmod 700 "$runtime"
     trap 'pkill -u "$(stat -c %u "$runtime")" -f "$home/" 2>/dev/null || true; rm -rf "$home" "$runtime"' EXIT
-    cp "$1" "$2" "$3" "$home/"
+    # Everything the session needs, where an ordinary user can read it: the
+    # source tree may lie in a folder of root's own.
+    here=$(dirname "$(readlink -f "$0")")
+    cp "$1" "$2" "$3" "$here/e2e_wayland.sh" "$here/e2e_common.sh" "$home/"
+    if [[ "${LSAN_OPTIONS:-}" =~ suppressions=([^:]*) ]]; then
+        cp "${BASH_REMATCH[1]}" "$home/lsan.supp"
+        LSAN_OPTIONS=${LSAN_OPTIONS/${BASH_REMATCH[1]}/$home/lsan.supp}
+        export LSAN_OPTIONS
+    fi
     chmod 755 "$home" "$home"/*
     QT_QPA_PLATFORM=offscreen "$2" write-coords "$home/bg.png" 800 600
     if [ "$(id -u)" -eq 0 ]; then
         chown -R nobody: "$home" "$runtime"
-        exec setpriv --reuid=nobody --regid=nogroup --clear-groups bash "$(readlink -f "$0")" --session "$home" "$runtime"
+        exec setpriv --reuid=nobody --regid=nogroup --clear-groups bash "$home/e2e_wayland.sh" --session "$home" "$runtime"
     fi
-    exec bash "$(readlink -f "$0")" --session "$home" "$runtime"
+    exec bash "$home/e2e_wayland.sh" --session "$home" "$runtime"
 fi
 export HOME=$2 XDG_RUNTIME_DIR=$3
 cd "$HOME"
-source "$(dirname "$0")/e2e_common.sh"
+source "$HOME/e2e_common.sh"
 passed=0
 failed=0
 pids=()
