@@ -99,7 +99,15 @@ void TestPairVerdict::truncationNeverPassesAMissedThreshold()
             for (double threshold : {3.0, 4.5, 7.0})
                 QCOMPARE(cut >= std::lround(threshold * 100), truth >= threshold);
         }
+    // Exactly on a threshold passes it.
+    QVERIFY(Contrast::GradesOf(4.5).aaNormal && Contrast::GradesOf(4.5).aaaLarge);
+    QVERIFY(Contrast::GradesOf(3.0).aaLarge && Contrast::GradesOf(7.0).aaaNormal);
+    QVERIFY(!Contrast::GradesOf(2.999).aaLarge && !Contrast::GradesOf(6.999).aaaNormal);
     QVERIFY(Contrast::GradeTable(4.47).contains(QStringLiteral("AA normal text (4.5:1): fail")));
+    // Exactly on a threshold passes it.
+    QVERIFY(Contrast::GradesOf(4.5).aaNormal && Contrast::GradesOf(4.5).aaaLarge);
+    QVERIFY(Contrast::GradesOf(3.0).aaLarge && Contrast::GradesOf(7.0).aaaNormal);
+    QVERIFY(!Contrast::GradesOf(2.999).aaLarge && !Contrast::GradesOf(6.999).aaaNormal);
     QVERIFY(Contrast::GradeTable(4.47).contains(QStringLiteral("AA large text and UI components (3:1): pass")));
 }
 
@@ -145,6 +153,9 @@ void TestPairVerdict::stripShowsTheSimulationAndNothingElseChanges()
     w.cpBack()->setColor(RGB(0x33, 0x66, 0x99));
     QCOMPARE(w.verdict()->readout()->text(), QStringLiteral("Contrast 1.50:1 \u00B7 Fail"));
     QVERIFY(w.lblSample(0)->toolTip().contains(QStringLiteral("AAA normal text (7:1): fail")));
+    w.cpFore()->setColor(RGB(0, 0, 0)); // the foreground alone changes: the banner follows
+    QCOMPARE(w.verdict()->readout()->text(), QStringLiteral("Contrast 3.50:1 \u00B7 AA Large"));
+    w.cpFore()->setColor(RGB(255, 0, 0));
 
     // A right click on the strip offers the simulations, Normal Vision checked.
     desk.menus.answer = VisionSimulation::Protanopia;

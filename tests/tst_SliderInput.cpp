@@ -105,7 +105,8 @@ void TestSliderInput::entryKeysAsX11SendsThem_data()
     QTest::newRow("Up") << "5" << 1 << int(Qt::Key_Up) << 0 << "" << "6";
     QTest::newRow("Up at the top") << "255" << 3 << int(Qt::Key_Up) << 0 << "" << "255";
     QTest::newRow("Down at the bottom") << "0" << 1 << int(Qt::Key_Down) << 0 << "" << "0";
-    QTest::newRow("Page Up") << "250" << 3 << int(Qt::Key_PageUp) << 0 << "" << "255";
+    QTest::newRow("Page Up") << "100" << 3 << int(Qt::Key_PageUp) << 0 << "" << "116";
+    QTest::newRow("Page Up at the top") << "250" << 3 << int(Qt::Key_PageUp) << 0 << "" << "255";
     QTest::newRow("Page Down") << "20" << 2 << int(Qt::Key_PageDown) << 0 << "" << "4";
 }
 
