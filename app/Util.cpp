@@ -1,6 +1,7 @@
 #include "app/Util.h"
 
 #include "platform/Platform.h"
+#include "platform/Screen.h"
 #include "platform/Shell.h"
 #include "widgets/mDraw.h"
 
@@ -79,11 +80,6 @@ private:
     QPointF m_offset;
 };
 
-bool clientPlacesWindows()
-{
-    return QGuiApplication::platformName() != QLatin1String("wayland");
-}
-
 } // namespace
 
 void DragWindow(QWidget* window, Qt::MouseButton button, QPointF globalPress)
@@ -91,7 +87,7 @@ void DragWindow(QWidget* window, Qt::MouseButton button, QPointF globalPress)
     if (button == Qt::NoButton)
         return;
     QWindow* handle = window->windowHandle();
-    if (!clientPlacesWindows() && handle && handle->startSystemMove())
+    if (!platform().screen->clientPlacesWindows() && handle && handle->startSystemMove())
         return;
     new ManualDrag(window, button, globalPress);
 }

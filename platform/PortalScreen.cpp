@@ -1,5 +1,7 @@
 #include "platform/PortalScreen.h"
 
+#include "platform/ScreenAreas.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -55,14 +57,12 @@ bool PortalScreen::InWaylandSession()
 
 QRect PortalScreen::primaryGeometry() const
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect();
+    return ScreenAreas::Primary();
 }
 
 QRect PortalScreen::desktopGeometry() const
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->virtualGeometry() : QRect();
+    return ScreenAreas::Desktop();
 }
 
 bool PortalScreen::clientPlacesWindows() const

@@ -1,5 +1,7 @@
 #include "platform/X11Screen.h"
 
+#include "platform/ScreenAreas.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -8,14 +10,12 @@
 
 QRect X11Screen::primaryGeometry() const
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect();
+    return ScreenAreas::Primary();
 }
 
 QRect X11Screen::desktopGeometry() const
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->virtualGeometry() : QRect();
+    return ScreenAreas::Desktop();
 }
 
 QImage X11Screen::PhotographDesktop(QRect* area)

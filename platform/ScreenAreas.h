@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+
+// The screens' areas as Qt knows them, whichever way the pixels are read.
+namespace ScreenAreas {
+
+inline QRect Primary()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect();
+}
+
+inline QRect Desktop()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->virtualGeometry() : QRect();
+}
+
+} // namespace ScreenAreas
