@@ -4,6 +4,7 @@
 # folder of nobody's and runs it there as nobody; otherwise as it is.
 # usage: as_user.sh TEST_PROGRAM [ARGS...]
 set -euo pipefail
+source "$(dirname "$0")/e2e_common.sh"
 if [ "$(id -u)" -ne 0 ]; then
     exec "$@"
 fi
@@ -11,11 +12,7 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 cp "$1" "$home/"
 # The sanitizer's suppressions may lie where nobody cannot read them.
-if [[ "${LSAN_OPTIONS:-}" =~ suppressions=([^:]*) ]]; then
-    cp "${BASH_REMATCH[1]}" "$home/lsan.supp"
-    LSAN_OPTIONS=${LSAN_OPTIONS/${BASH_REMATCH[1]}/$home/lsan.supp}
-    export LSAN_OPTIONS
-fi
+suppressions_into "$home"
 chown -R nobody: "$home"
 shift_program=$home/$(basename "$1")
 shift

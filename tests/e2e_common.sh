@@ -48,3 +48,14 @@ pixel_becomes() {
     done
     echo "$now"
 }
+
+# Copies the sanitizer's suppressions into DIR and points LSAN_OPTIONS there,
+# for a program run as a user who may not read the source tree.
+suppressions_into() {
+    if [[ "${LSAN_OPTIONS:-}" =~ suppressions=([^:]*) ]]; then
+        cp "${BASH_REMATCH[1]}" "$1/lsan.supp"
+        LSAN_OPTIONS=${LSAN_OPTIONS/${BASH_REMATCH[1]}/$1/lsan.supp}
+        export LSAN_OPTIONS
+    fi
+}
+

@@ -17,12 +17,9 @@ if [ "${1:-}" != "--session" ]; then
     # Everything the session needs, where an ordinary user can read it: the
     # source tree may lie in a folder of root's own.
     here=$(dirname "$(readlink -f "$0")")
+    source "$here/e2e_common.sh"
     cp "$1" "$2" "$3" "$here/e2e_wayland.sh" "$here/e2e_common.sh" "$home/"
-    if [[ "${LSAN_OPTIONS:-}" =~ suppressions=([^:]*) ]]; then
-        cp "${BASH_REMATCH[1]}" "$home/lsan.supp"
-        LSAN_OPTIONS=${LSAN_OPTIONS/${BASH_REMATCH[1]}/$home/lsan.supp}
-        export LSAN_OPTIONS
-    fi
+    suppressions_into "$home"
     chmod 755 "$home" "$home"/*
     QT_QPA_PLATFORM=offscreen "$2" write-coords "$home/bg.png" 800 600
     if [ "$(id -u)" -eq 0 ]; then

@@ -4,6 +4,7 @@
 #include "app/fHelp.h"
 #include "app/fMain.h"
 #include "fakes/FakeDesktop.h"
+#include "fakes/MainWindowOnFakes.h"
 #include "picker/PickerKeys.h"
 #include "picker/Quor_Colorpicker.h"
 #include "sliders/vRGBSliders.h"
@@ -51,19 +52,14 @@ private:
 
 void TestKeyboard::init()
 {
-    m_desk = std::make_unique<FakeDesktop>();
-    m_w = new fMain;
-    m_w->Form_Load();
-    m_w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_w));
+    QVERIFY(OpenMainWindow(m_desk, m_w));
     m_w->activateWindow();
     QTRY_VERIFY(m_w->isActiveWindow());
 }
 
 void TestKeyboard::cleanup()
 {
-    delete m_w;
-    m_desk.reset();
+    CloseMainWindow(m_desk, m_w);
 }
 
 void TestKeyboard::tabReachesEveryPartInOrder()

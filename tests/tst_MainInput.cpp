@@ -4,6 +4,7 @@
 #include "app/fHelp.h"
 #include "app/fMain.h"
 #include "fakes/FakeDesktop.h"
+#include "fakes/MainWindowOnFakes.h"
 #include "picker/Quor_Colorpicker.h"
 #include "widgets/MouseLabel.h"
 
@@ -29,17 +30,12 @@ private:
 
 void TestMainInput::init()
 {
-    m_desk = std::make_unique<FakeDesktop>();
-    m_w = new fMain;
-    m_w->Form_Load();
-    m_w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_w));
+    QVERIFY(OpenMainWindow(m_desk, m_w));
 }
 
 void TestMainInput::cleanup()
 {
-    delete m_w;
-    m_desk.reset();
+    CloseMainWindow(m_desk, m_w);
 }
 
 void TestMainInput::onlyBackgroundAndHandleDragWhileTheirButtonIsHeld_data()

@@ -1,7 +1,7 @@
 // The sliders under the user's hands: presses delivered by the window
 // system to the part under them, keys with the texts X11 sends, and the
 // markers at first show.
-#include "fakes/FakeDesktop.h"
+#include "fakes/SlidersOnFakes.h"
 #include "platform/QtColour.h"
 #include "sliders/vRGBSliders.h"
 
@@ -9,20 +9,6 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
-
-namespace {
-
-OLE_COLOR at(const vRGBSliders& s, int x, int y)
-{
-    return FromQRgb(s.surface().pixel(x, y));
-}
-
-QString boxes(const vRGBSliders& s)
-{
-    return s.txtColor(0)->text() + QLatin1Char(',') + s.txtColor(1)->text() + QLatin1Char(',') + s.txtColor(2)->text();
-}
-
-} // namespace
 
 class TestSliderInput : public QObject {
     Q_OBJECT
@@ -42,11 +28,7 @@ private:
 
 void TestSliderInput::init()
 {
-    m_desk = std::make_unique<FakeDesktop>();
-    m_s = std::make_unique<vRGBSliders>();
-    m_s->resize(132, 80);
-    m_s->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_s.get()));
+    QVERIFY(OpenSliders(m_desk, m_s));
 }
 
 void TestSliderInput::cleanup()

@@ -6,6 +6,7 @@
 #include "app/fScreen.h"
 #include "app/mSetup.h"
 #include "fakes/FakeDesktop.h"
+#include "fakes/MainWindowOnFakes.h"
 #include "fakes/MouseEvents.h"
 #include "platform/QtColour.h"
 #include "picker/Quor_Colorpicker.h"
@@ -92,21 +93,12 @@ private:
 
 void TestMainWindow::init()
 {
-    m_desk = std::make_unique<FakeDesktop>();
-    QFile f(m_desk->settingsFile());
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(seededFile());
-    f.close();
-    m_w = new fMain;
-    m_w->Form_Load();
-    m_w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_w));
+    QVERIFY(OpenMainWindow(m_desk, m_w, seededFile()));
 }
 
 void TestMainWindow::cleanup()
 {
-    delete m_w;
-    m_desk.reset();
+    CloseMainWindow(m_desk, m_w);
 }
 
 void TestMainWindow::startupShowsTheSeededColours()

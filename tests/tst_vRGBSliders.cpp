@@ -1,4 +1,4 @@
-#include "fakes/FakeDesktop.h"
+#include "fakes/SlidersOnFakes.h"
 #include "fakes/ImageRampSource.h"
 #include "fakes/MouseEvents.h"
 #include "platform/QtColour.h"
@@ -9,20 +9,6 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
-
-namespace {
-
-OLE_COLOR at(const vRGBSliders& s, int x, int y)
-{
-    return FromQRgb(s.surface().pixel(x, y));
-}
-
-QString boxes(const vRGBSliders& s)
-{
-    return s.txtColor(0)->text() + QLatin1Char(',') + s.txtColor(1)->text() + QLatin1Char(',') + s.txtColor(2)->text();
-}
-
-} // namespace
 
 class TestSliders : public QObject {
     Q_OBJECT
@@ -57,11 +43,7 @@ private:
 
 void TestSliders::init()
 {
-    m_desk = std::make_unique<FakeDesktop>();
-    m_s = std::make_unique<vRGBSliders>();
-    m_s->resize(132, 80);
-    m_s->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_s.get()));
+    QVERIFY(OpenSliders(m_desk, m_s));
 }
 
 void TestSliders::cleanup()
