@@ -48,8 +48,13 @@ void PairVerdict::Refresh()
     QString text = QStringLiteral("Contrast %1 \u00B7 %2").arg(Contrast::FormatRatio(ratio), Contrast::BestGrade(ratio));
     if (m_kind != VisionSimulation::Normal)
         text += QStringLiteral(" \u00B7 ") + VisionSimulation::Name(m_kind);
-    if (m_readout->text() != text)
-        m_readout->setText(text); // repaints its own band only
+    // One colour assignment announces itself up to four times, and a drag
+    // many times a frame: the same verdict is not set again.
+    if (m_readout->text() == text)
+        return;
+    m_readout->setText(text); // repaints its own band only
+    // The shown ratio and the grades go together, so the table changes only
+    // with the text.
     const QString table = Contrast::GradeTable(ratio);
     for (MouseLabel* label : m_strip)
         label->setToolTip(table);
