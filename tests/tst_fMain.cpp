@@ -1,4 +1,6 @@
-#include "app/MainLayout.h"
+// The main window over the fake desktop, driven as a user drives it: the
+// pointer through the window system, the keyboard, a screen reader.
+#include "app/PairVerdict.h"
 #include "app/Util.h"
 #include "app/fAbout.h"
 #include "app/fHelp.h"
@@ -6,431 +8,421 @@
 #include "app/fScreen.h"
 #include "app/mSetup.h"
 #include "fakes/FakeDesktop.h"
-#include "fakes/MainWindowOnFakes.h"
-#include "fakes/MouseEvents.h"
-#include "platform/QtColour.h"
+#include "colour/VisionSimulation.h"
+#include "picker/PickerKeys.h"
 #include "picker/Quor_Colorpicker.h"
+#include "platform/QtColour.h"
+#include "sliders/vRGBSliders.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/PictureButton.h"
+#include "widgets/ShapeBox.h"
+#include "widgets/SurfaceBox.h"
 #include "widgets/zelFrames.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QUrl>
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStyleOptionFrame>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QtEndian>
 #include <QSignalSpy>
-#include <QtTest>
+#include <QStyleOptionFrame>
+#include <QUrl>
+#include <QtEndian>
 
-namespace {
-
-QByteArray seededFile()
+static QByteArray seededFile()
 {
     QByteArray bytes(SetupData::FileSize, '\0');
     auto put = [&](int offset, std::int32_t v) { qToLittleEndian(v, bytes.data() + offset); };
     put(0, 0x00336699);
     put(4, 0x00102030);
-    for (int n = 1; n <= 12; ++n) {
-        put(8 + 4 * (n - 1), 0x00010000 * n);
-        put(60 + 4 * (n - 1), n);
-    }
+    for (int n = 1; n <= 12; ++n)
+        put(8 + 4 * (n - 1), 0x00010000 * n), put(60 + 4 * (n - 1), n);
     put(56, 777);
     put(108, -5);
     return bytes;
 }
-
-OLE_COLOR textColorOf(const QWidget* w)
+static OLE_COLOR textColorOf(const QWidget* w) { return FromQColor(w->palette().color(QPalette::WindowText)); }
+static QString nameOf(QObject* o, QAccessible::Text t = QAccessible::Name)
 {
-    const QColor c = w->palette().color(QPalette::WindowText);
-    return RGB(c.red(), c.green(), c.blue());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
+    return a ? a->text(t) : QStringLiteral("<none>");
 }
-
-void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QPoint at = QPoint(2, 2))
-{
-    QTest::mousePress(w, button, Qt::NoModifier, at);
-    QTest::mouseRelease(w, button, Qt::NoModifier, at);
-}
-
-void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
-{
-    sendMouse(w, type, at, button, held);
-}
-
-} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
-private slots:
-    void init();
-    void cleanup();
-
-    void startupShowsTheSeededColours();
-    void backgroundChangeLeavesTheForegroundAlone();
-    void menuOffersHelpAboveAboutAndOpensEachOnce();
-    void minimiseTwiceStaysMinimised();
-    void closingSavesOnceInTransferOrderAndEnds();
-    void layoutPlacesBannerAndSampleStrip();
-    void layoutRunsAgainAfterRestore();
-    void sampleStaysSymmetric_data();
-    void sampleStaysSymmetric();
-    void framesHaveTheirDesignValues();
-    void captureFillsOnlyTheTargetAndRestoresTheWindow_data();
-    void captureFillsOnlyTheTargetAndRestoresTheWindow();
-    void unreadableScreenTellsAndChangesNothing_data();
-    void unreadableScreenTellsAndChangesNothing();
-    void bannerAndSampleOpenTheWebPage();
-    void helpTextAndWindow();
-    void aboutBoxVersionKeysAndSystemInfo();
-
-private:
     std::unique_ptr<FakeDesktop> m_desk;
     fMain* m_w = nullptr;
-};
+    QWindow* window() const { return m_w->windowHandle(); }
+    void click(QWidget* w, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(window(), b, {}, w->mapTo(m_w, QPoint(2, 2))); }
 
-void TestMainWindow::init()
-{
-    QVERIFY(OpenMainWindow(m_desk, m_w, seededFile()));
-}
-
-void TestMainWindow::cleanup()
-{
-    CloseMainWindow(m_desk, m_w);
-}
-
-void TestMainWindow::startupShowsTheSeededColours()
-{
-    QCOMPARE(m_w->windowTitle(), QStringLiteral("Tintaro by Tolvex"));
-    QCOMPARE(m_w->size(), QSize(536, 474));
-    QCOMPARE(m_w->cpFore()->Color(), 0x00336699);
-    QCOMPARE(m_w->cpBack()->Color(), 0x00102030);
-    for (int n = 1; n <= 12; ++n) {
-        QCOMPARE(m_w->cpFore()->sColor(n), 0x00010000 * n);
-        QCOMPARE(m_w->cpBack()->sColor(n), n);
+private slots:
+    void init()
+    {
+        m_desk = std::make_unique<FakeDesktop>();
+        QFile f(m_desk->settingsFile());
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(seededFile()) == SetupData::FileSize);
+        f.close();
+        m_w = new fMain;
+        m_w->Form_Load();
+        m_w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_w));
+        m_w->activateWindow();
+        QTRY_VERIFY(m_w->isActiveWindow());
     }
-    QCOMPARE(m_w->lblSample(0)->text(), QStringLiteral("Visit Tolvex"));
-    QCOMPARE(m_w->lblSample(0)->font().pointSize(), 16);
-    QVERIFY(m_w->lblSample(0)->font().bold());
-    QCOMPARE(textColorOf(m_w->lblSample(0)), 0x00336699);
-    QCOMPARE(m_w->lblSample(0)->BackColor(), 0x00102030);
-    for (int i : {1, 3})
-        QCOMPARE(m_w->lblSample(i)->BackColor(), 0x00102030);
-    for (int i : {2, 4})
-        QCOMPARE(m_w->lblSample(i)->BackColor(), 0x00336699);
-    // What the strip shows on the screen: the foreground swatch's middle.
-    const QImage shot = m_w->grab().toImage();
-    QCOMPARE(shot.pixelColor(m_w->lblSample(4)->geometry().center()), QColor(0x99, 0x66, 0x33));
-    QVERIFY(m_desk->messages.shown.isEmpty());
-}
+    void cleanup() { delete m_w, m_desk.reset(); }
 
-void TestMainWindow::backgroundChangeLeavesTheForegroundAlone()
-{
-    m_w->cpBack()->setColor(0x00ABCDEF);
-    QCOMPARE(textColorOf(m_w->lblSample(0)), 0x00336699);
-    QCOMPARE(m_w->lblSample(2)->BackColor(), 0x00336699);
-    QCOMPARE(m_w->lblSample(4)->BackColor(), 0x00336699);
-    QCOMPARE(m_w->lblSample(0)->BackColor(), 0x00ABCDEF);
-    QCOMPARE(m_w->lblSample(3)->BackColor(), 0x00ABCDEF);
-}
-
-void TestMainWindow::menuOffersHelpAboveAboutAndOpensEachOnce()
-{
-    m_desk->pointer.pos = QPoint(600, 20);
-    m_desk->menus.answer = 1001;
-    click(m_w->btnForm(0));
-    QCOMPARE(m_desk->menus.shownItems.size(), 1);
-    const auto& items = m_desk->menus.shownItems[0];
-    QCOMPARE(items.size(), 2);
-    QCOMPARE(items[0].caption, QStringLiteral("Quick Help"));
-    QCOMPARE(items[0].id, 1001);
-    QCOMPARE(items[1].caption, QStringLiteral("About"));
-    QCOMPARE(items[1].id, 1000);
-    QCOMPARE(m_desk->menus.shownAt[0], QPoint(600, 20));
-    QCOMPARE(m_desk->menus.alignments[0], PopupMenu::RightAtPoint);
-    fHelp* help = m_w->helpWindow();
-    QVERIFY(help && help->isVisible());
-    QCOMPARE(help->parentWidget(), static_cast<QWidget*>(m_w));
-
-    click(m_w->btnForm(0));
-    QCOMPARE(m_w->helpWindow(), help); // brought forward, not copied
-
-    m_desk->menus.answer = 1000;
-    click(m_w->btnForm(0));
-    QVERIFY(m_w->aboutWindow() && m_w->aboutWindow()->isVisible());
-    fAbout* about = m_w->aboutWindow();
-    click(m_w->btnForm(0));
-    QCOMPARE(m_w->aboutWindow(), about);
-
-    m_desk->menus.answer = -1; // dismissed
-    click(m_w->btnForm(0));
-    QCOMPARE(m_desk->menus.shownItems.size(), 5);
-}
-
-void TestMainWindow::minimiseTwiceStaysMinimised()
-{
-    click(m_w->btnForm(1));
-    QVERIFY(m_w->isMinimized());
-    click(m_w->btnForm(1));
-    QVERIFY(m_w->isMinimized());
-    m_w->showNormal();
-    QVERIFY(!m_w->isMinimized());
-}
-
-void TestMainWindow::closingSavesOnceInTransferOrderAndEnds()
-{
-    m_desk->menus.answer = 1001;
-    click(m_w->btnForm(0));
-    QPointer<fHelp> help = m_w->helpWindow();
-    m_w->cpFore()->setsColor(12, 0x00ABCDEF);
-    m_w->cpBack()->setColor(0x00FEDCBA);
-
-    click(m_w->btnForm(2));
-    QCOMPARE(m_desk->shell.quits, 1);
-    QVERIFY(help.isNull());
-    QFile f(m_desk->settingsFile());
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QByteArray expected = seededFile();
-    qToLittleEndian<std::int32_t>(0x00ABCDEF, expected.data() + 8 + 4 * 11);
-    qToLittleEndian<std::int32_t>(0x00FEDCBA, expected.data() + 4);
-    QCOMPARE(f.readAll(), expected); // the spares at 56 and 108 survive too
-
-    m_w->close(); // the system's close command after that: no second save
-    QCOMPARE(m_desk->files.writeCount, 1);
-    QCOMPARE(m_desk->shell.quits, 1);
-}
-
-void TestMainWindow::layoutPlacesBannerAndSampleStrip()
-{
-    const MainLayout l = MainLayout::Compute(536, {264, 25}, {468, 60},
-                                             {QSizeF(222, 50), QSizeF(75, 51), QSizeF(54, 35), QSizeF(75, 51), QSizeF(54, 35)}, 415);
-    QCOMPARE(l.imBanner.topLeft(), QPointF(34, 35));
-    QCOMPARE(l.lblLogo.topLeft(), QPointF(0, 10));
-    QCOMPARE(l.lblSample[0].topLeft(), QPointF(157, 415));
-    QCOMPARE(l.lblSample[1], QRectF(389, 415, 75, 50));
-    QCOMPARE(l.lblSample[2].topLeft(), QPointF(399.5, 422.5));
-    QCOMPARE(l.lblSample[3], QRectF(72, 415, 75, 50));
-    QCOMPARE(l.lblSample[4].topLeft(), QPointF(82.5, 422.5));
-
-    QCOMPARE(m_w->imBanner()->geometry(), QRect(34, 35, 468, 60));
-    QCOMPARE(m_w->lblSample(0)->geometry(), QRect(157, 415, 222, 50));
-    QCOMPARE(m_w->lblSample(3)->geometry(), QRect(72, 415, 75, 50));
-    // The inner swatches sit on half pixels; halves go to the even neighbour.
-    QCOMPARE(m_w->lblSample(4)->pos(), QPoint(82, 422));
-    QCOMPARE(m_w->lblSample(2)->pos(), QPoint(400, 422));
-    QCOMPARE(m_w->cpBack()->mapTo(m_w, QPoint(0, 0)), QPoint(272 + 17, 106 + 42));
-
-    // The shadows lie only under the frames: nothing black shows between
-    // the banner and the frames.
-    QCOMPARE(m_w->surface().pixelColor(30, 100), QColor(0xC0, 0xC0, 0xC0));
-    QCOMPARE(m_w->surface().pixelColor(100, 200), QColor(Qt::black));
-
-    QImage surface(300, 300, QImage::Format_RGB32);
-    surface.fill(Qt::white);
-    Util::DrawShadow(surface, QRect(17, 42, 214, 222));
-    QCOMPARE(surface.pixelColor(27, 50), QColor(Qt::black));
-    QCOMPARE(surface.pixelColor(239, 274), QColor(Qt::black));
-    QCOMPARE(surface.pixelColor(26, 50), QColor(Qt::white));
-    QCOMPARE(surface.pixelColor(240, 274), QColor(Qt::white));
-}
-
-void TestMainWindow::layoutRunsAgainAfterRestore()
-{
-    m_w->imBanner()->move(0, 0);
-    m_w->lblSample(3)->move(0, 0);
-    m_w->showMinimized();
-    m_w->showNormal();
-    QCOMPARE(m_w->imBanner()->pos(), QPoint(34, 35));
-    QCOMPARE(m_w->lblSample(3)->pos(), QPoint(72, 415));
-}
-
-void TestMainWindow::sampleStaysSymmetric_data()
-{
-    QTest::addColumn<double>("sample");
-    QTest::addColumn<double>("swatch");
-    QTest::newRow("design") << 222.0 << 75.0;
-    QTest::newRow("odd widths") << 101.0 << 33.0;
-    QTest::newRow("wide") << 400.0 << 10.0;
-}
-
-void TestMainWindow::sampleStaysSymmetric()
-{
-    QFETCH(double, sample);
-    QFETCH(double, swatch);
-    const MainLayout l = MainLayout::Compute(536, {10, 10}, {10, 10},
-                                             {QSizeF(sample, 50), QSizeF(swatch, 20), QSizeF(7, 7), QSizeF(swatch, 20), QSizeF(7, 7)}, 400);
-    QCOMPARE(l.lblSample[0].center().x(), 268.0);
-    QCOMPARE(l.lblSample[1].left() - 268, 268 - l.lblSample[3].right());
-    QCOMPARE(l.lblSample[2].center(), l.lblSample[1].center());
-    QCOMPARE(l.lblSample[4].center(), l.lblSample[3].center());
-}
-
-void TestMainWindow::framesHaveTheirDesignValues()
-{
-    const zelFrames* fore = m_w->frForeground();
-    const zelFrames* back = m_w->frBackground();
-    QCOMPARE(fore->Caption(), QStringLiteral("Foreground Color"));
-    QCOMPARE(back->Caption(), QStringLiteral("Background Color"));
-    QCOMPARE(FromQRgb(fore->surface().pixel(30, 4)), fore->ThemeTo()); // custom theme: grey bar
-    QCOMPARE(fore->ThemeTo(), 0x00808080);
-    QVERIFY(fore->RoundedCornerTxtBox() && !back->RoundedCornerTxtBox());
-    QVERIFY(back->Font().bold());
-    QVERIFY(!m_w->cpFore()->lblCopy(0)->font().bold()); // the frame's bold font stays out of the picker
-}
-
-void TestMainWindow::captureFillsOnlyTheTargetAndRestoresTheWindow_data()
-{
-    QTest::addColumn<int>("button");
-    QTest::addColumn<double>("ratio");
-    QTest::addColumn<bool>("placesWindows");
-    QTest::newRow("background picker") << 1 << 1.0 << true;
-    QTest::newRow("foreground picker") << 0 << 1.0 << true;
-    QTest::newRow("high-density screen") << 1 << 2.0 << true;
-    QTest::newRow("Wayland: hidden, not minimised") << 0 << 1.0 << false;
-}
-
-void TestMainWindow::captureFillsOnlyTheTargetAndRestoresTheWindow()
-{
-    QFETCH(int, button);
-    QFETCH(double, ratio);
-    QFETCH(bool, placesWindows);
-    QImage photo(QSize(640, 480) * ratio, QImage::Format_RGB32);
-    for (int y = 0; y < photo.height(); ++y)
-        for (int x = 0; x < photo.width(); ++x)
-            photo.setPixel(x, y, qRgb(x % 256, y % 256, 77));
-    photo.setDevicePixelRatio(ratio);
-    m_desk->screen.photograph = photo;
-    m_desk->screen.placesWindows = placesWindows;
-    const auto expected = [&](int x, int y) { return RGB(int(x * ratio), int(y * ratio), 77); };
-
-    Quor_Colorpicker* target = button == 0 ? m_w->cpFore() : m_w->cpBack();
-    Quor_Colorpicker* other = button == 0 ? m_w->cpBack() : m_w->cpFore();
-    const OLE_COLOR otherBefore = other->Color();
-    QTest::mouseClick(m_w->cmdScreen(button), Qt::LeftButton);
-    QCOMPARE(fMain::CaptureForeground, button == 0);
-    QVERIFY(placesWindows ? m_w->isMinimized() : !m_w->isVisible());
-    QTRY_VERIFY(m_w->captureWindow() && m_w->captureWindow()->isVisible());
-    fScreen* capture = m_w->captureWindow();
-    QVERIFY(capture->isFullScreen());
-    QCOMPARE(m_desk->screen.captures, 1);
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
-
-    send(capture, QEvent::MouseMove, QPoint(10, 20), Qt::NoButton, Qt::NoButton);
-    QCOMPARE(target->Color(), expected(10, 20));
-    send(capture, QEvent::MouseMove, QPoint(30, 40), Qt::NoButton, Qt::LeftButton);
-    QCOMPARE(target->Color(), expected(30, 40));
-    send(capture, QEvent::MouseButtonPress, QPoint(50, 60), Qt::RightButton, Qt::RightButton);
-    QCOMPARE(target->Color(), expected(50, 60));
-    QCOMPARE(other->Color(), otherBefore);
-    QVERIFY(!capture->isVisible());
-    QVERIFY(!m_w->isMinimized());
-    QVERIFY(m_w->isVisible());
-    QCOMPARE(textColorOf(m_w->lblSample(0)), m_w->cpFore()->Color());
-    QCOMPARE(m_w->lblSample(0)->BackColor(), m_w->cpBack()->Color());
-}
-
-void TestMainWindow::unreadableScreenTellsAndChangesNothing_data()
-{
-    QTest::addColumn<bool>("picks");
-    QTest::newRow("refused: a message, both pickers as they were") << false;
-    QTest::newRow("the desktop's own picker chose a pixel") << true;
-}
-
-void TestMainWindow::unreadableScreenTellsAndChangesNothing()
-{
-    QFETCH(bool, picks);
-    m_desk->screen.photograph = QImage();
-    m_desk->screen.failure = QStringLiteral("The desktop refused the screenshot.");
-    if (picks)
-        m_desk->screen.picked = 0x00C0FFEE;
-    const OLE_COLOR fore = m_w->cpFore()->Color(), back = m_w->cpBack()->Color();
-    QSignalSpy changed(m_w->cpBack(), &Quor_Colorpicker::Colorchanged);
-    QTest::mouseClick(m_w->cmdScreen(1), Qt::LeftButton);
-    QTRY_VERIFY(!m_w->isMinimized() && m_w->isVisible());
-    QTRY_COMPARE(QApplication::overrideCursor(), nullptr);
-    QVERIFY(!m_w->captureWindow() || !m_w->captureWindow()->isVisible());
-    QCOMPARE(m_w->cpFore()->Color(), fore);
-    if (picks) {
-        QCOMPARE(m_w->cpBack()->Color(), 0x00C0FFEE);
+    void startsWithTheStoredColoursAndSavesThemOnceAtClose()
+    {
+        QCOMPARE(m_w->windowTitle(), QStringLiteral("Tintaro by Tolvex"));
+        QCOMPARE(m_w->size(), QSize(536, 474));
+        for (int n = 1; n <= 12; ++n)
+            QVERIFY(m_w->cpFore()->sColor(n) == 0x00010000 * n && m_w->cpBack()->sColor(n) == n);
+        QCOMPARE(m_w->lblSample(0)->text(), QStringLiteral("Visit Tolvex"));
+        QCOMPARE(textColorOf(m_w->lblSample(0)), 0x00336699);
+        const QImage shot = m_w->grab().toImage(); // the strip: text colour on the back colour
+        QCOMPARE(shot.pixelColor(m_w->lblSample(4)->geometry().center()), QColor(0x99, 0x66, 0x33));
+        QCOMPARE(shot.pixelColor(m_w->lblSample(3)->geometry().topLeft() + QPoint(2, 2)), QColor(0x30, 0x20, 0x10));
         QVERIFY(m_desk->messages.shown.isEmpty());
-    } else {
-        QCOMPARE(m_w->cpBack()->Color(), back);
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(m_desk->messages.shown.size(), 1);
-        QCOMPARE(m_desk->messages.shown[0].title, QStringLiteral("Tintaro"));
-        QCOMPARE(m_desk->messages.shown[0].text, QStringLiteral("The screen could not be read. The desktop refused the screenshot."));
+
+        m_w->cpBack()->setColor(0x00ABCDEF); // the foreground parts stay
+        QCOMPARE(textColorOf(m_w->lblSample(0)), 0x00336699);
+        QVERIFY(m_w->lblSample(4)->BackColor() == 0x00336699 && m_w->lblSample(3)->BackColor() == 0x00ABCDEF);
+        m_w->cpFore()->setsColor(12, 0x00FEDCBA);
+        m_desk->menus.answer = 1001;
+        click(m_w->btnForm(0));
+        QPointer<fHelp> help = m_w->helpWindow();
+        click(m_w->btnForm(2));
+        QCOMPARE(m_desk->shell.quits, 1);
+        QVERIFY(help.isNull());
+        QFile f(m_desk->settingsFile());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QByteArray expected = seededFile();
+        qToLittleEndian<std::int32_t>(0x00FEDCBA, expected.data() + 52);
+        qToLittleEndian<std::int32_t>(0x00ABCDEF, expected.data() + 4);
+        QCOMPARE(f.readAll(), expected); // the spares at 56 and 108 survive too
+        m_w->close();                    // the system's close after that: no second save
+        QCOMPARE(m_desk->files.writeCount, 1);
     }
-}
 
-void TestMainWindow::bannerAndSampleOpenTheWebPage()
-{
-    m_desk->shell.openSucceeds = false; // a failure is ignored
-    click(m_w->imBanner());
-    click(m_w->lblSample(0));
-    click(m_w->lblSample(3));
-    QCOMPARE(m_desk->shell.opened, QStringList(3, Util::HomePage()));
-    // Never a dead address: in a build tree, the user guide beside the source.
-    const QUrl page(Util::HomePage());
-    QVERIFY(page.isLocalFile() && QFileInfo::exists(page.toLocalFile()));
-    QVERIFY(page.toLocalFile().endsWith(QStringLiteral("docs/user-guide.html")));
-    QVERIFY(m_desk->messages.shown.isEmpty());
-    QCOMPARE(m_w->imBanner()->cursor().shape(), Qt::BitmapCursor);
-}
+    void titleButtonsByPointerAndKeyboard()
+    {
+        QTest::keyClick(m_w, Qt::Key_F1);
+        fHelp* help = m_w->helpWindow();
+        QVERIFY(help && help->isVisible() && help->windowTitle() == "Quick Help");
+        QTest::keyClick(help, Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
+        m_desk->pointer.pos = QPoint(600, 20);
+        m_desk->menus.answer = 1001;
+        click(m_w->btnForm(0));
+        QCOMPARE(m_desk->menus.shownItems.size(), 1);
+        const auto& items = m_desk->menus.shownItems[0];
+        QVERIFY(items.size() == 2 && items[0].caption == "Quick Help" && items[0].id == 1001 && items[1].caption == "About");
+        QCOMPARE(m_desk->menus.shownAt[0], QPoint(600, 20));
+        QCOMPARE(m_desk->menus.alignments[0], PopupMenu::RightAtPoint);
+        QCOMPARE(m_w->helpWindow(), help); // brought forward, not copied
+        QVERIFY(help->isVisible());
+        m_desk->menus.answer = 1000;
+        click(m_w->btnForm(0));
+        fAbout* about = m_w->aboutWindow();
+        QVERIFY(about && about->isVisible());
+        click(m_w->btnForm(0));
+        QCOMPARE(m_w->aboutWindow(), about);
+        m_desk->menus.answer = -1; // from the keyboard the menu opens under the button
+        m_w->activateWindow();
+        QTRY_VERIFY(m_w->isActiveWindow());
+        m_w->btnForm(0)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(m_w->btnForm(0), Qt::Key_Space);
+        QCOMPARE(m_desk->menus.shownAt.last(), m_w->btnForm(0)->mapToGlobal(QPoint(21, 21)));
+        click(m_w->btnForm(1));
+        click(m_w->btnForm(1));
+        QVERIFY(m_w->isMinimized());
+        m_w->showNormal();
+        m_w->btnForm(1)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(m_w->btnForm(1), Qt::Key_Return);
+        QVERIFY(m_w->isMinimized());
+        m_w->showNormal();
+        m_w->activateWindow();
+        QTest::keyClick(m_w, Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(m_desk->shell.quits == 1 && m_desk->files.writeCount == 1);
+    }
 
-void TestMainWindow::helpTextAndWindow()
-{
-    const QString text = fHelp::HelpText();
-    QVERIFY(text.startsWith(QLatin1Char('\r')));
-    const QStringList lines = text.split(QLatin1Char('\r'));
-    QCOMPARE(lines.size(), 4);
-    QVERIFY(lines[0].isEmpty());
-    QVERIFY(lines[2].isEmpty());
-    QVERIFY(lines[1].startsWith(QStringLiteral("Using Tintaro is very easy.")));
-    QVERIFY(lines[3].contains(QStringLiteral("\"From Screen\" buttons.Tintaro will minimize, and a \"Bullseye\" cursor")));
-    QVERIFY(lines[3].contains(QStringLiteral("select the color.Tintaro will then re-appear,")));
-    QVERIFY(lines[3].contains(QStringLiteral(" \"Color Sliders\" ")));
-    QVERIFY(lines[3].endsWith(QStringLiteral("pasted into another application in the conventional manner.")));
+    void layoutAndFrames()
+    {
+        QCOMPARE(m_w->imBanner()->geometry(), QRect(34, 35, 468, 60));
+        QCOMPARE(m_w->lblSample(0)->geometry(), QRect(157, 415, 222, 50));
+        // The inner swatches sit on half pixels (82.5, 399.5); halves go to the even neighbour.
+        QCOMPARE(m_w->lblSample(4)->pos(), QPoint(82, 422));
+        QCOMPARE(m_w->lblSample(2)->pos(), QPoint(400, 422));
+        // The shadows lie only under the frames: nothing black between banner and frames.
+        QCOMPARE(m_w->surface().pixelColor(30, 100), QColor(0xC0, 0xC0, 0xC0));
+        QCOMPARE(m_w->surface().pixelColor(100, 200), QColor(Qt::black));
+        QCOMPARE(m_w->frForeground()->Caption(), QStringLiteral("Foreground Color"));
+        QCOMPARE(FromQRgb(m_w->frForeground()->surface().pixel(30, 4)), 0x00808080); // custom theme: grey bar
+        QVERIFY(m_w->frBackground()->Font().bold() && !m_w->cpFore()->lblCopy(0)->font().bold());
+        m_w->imBanner()->move(0, 0);
+        m_w->showMinimized();
+        m_w->showNormal(); // laid out again
+        QCOMPARE(m_w->imBanner()->pos(), QPoint(34, 35));
+    }
 
-    fHelp help(m_w);
-    QCOMPARE(help.windowTitle(), QStringLiteral("Quick Help"));
-    QCOMPARE(help.size(), QSize(488, 326));
-    QCOMPARE(help.lblHelp()->geometry(), QRect(10, 10, 468, 306));
-    QVERIFY(help.lblHelp()->wordWrap());
-    QCOMPARE(help.lblHelp()->text().count(QLatin1Char('\n')), 3);
-}
+    void onlyBackgroundAndHandleDragWhileTheirButtonIsHeld_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("drags");
+        QTest::newRow("background, left") << QPoint(5, 300) << int(Qt::LeftButton) << true;
+        QTest::newRow("background, right") << QPoint(5, 300) << int(Qt::RightButton) << true;
+        QTest::newRow("drag handle, middle") << QPoint(100, 20) << int(Qt::MiddleButton) << true;
+        QTest::newRow("frame caption") << QPoint(60, 112) << int(Qt::LeftButton) << false;
+        QTest::newRow("frame body") << QPoint(25, 400) << int(Qt::RightButton) << false;
+        QTest::newRow("picker caption HEX:") << QPoint(180, 218) << int(Qt::LeftButton) << false;
+        QTest::newRow("sample strip, middle") << QPoint(200, 430) << int(Qt::MiddleButton) << false;
+        QTest::newRow("banner, middle") << QPoint(250, 60) << int(Qt::MiddleButton) << false;
+    }
+    void onlyBackgroundAndHandleDragWhileTheirButtonIsHeld()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(int, button);
+        QFETCH(bool, drags);
+        const auto b = Qt::MouseButton(button);
+        const OLE_COLOR fore = m_w->cpFore()->Color(), back = m_w->cpBack()->Color();
+        const QPoint start = m_w->pos();
+        QTest::mousePress(window(), b, {}, at);
+        QTest::mouseMove(window(), at + QPoint(40, 25));
+        QCOMPARE(m_w->pos(), drags ? start + QPoint(40, 25) : start);
+        QTest::mouseRelease(window(), b, {}, at + QPoint(40, 25));
+        const QPoint released = m_w->pos();
+        QTest::mouseMove(window(), at + QPoint(90, 60)); // no button: the window stays
+        QTest::mouseClick(window(), b, {}, at);          // a tap, then the pointer moves on
+        QTest::mouseMove(window(), at + QPoint(30, 30));
+        QCOMPARE(m_w->pos(), released);
+        QVERIFY(m_w->cpFore()->Color() == fore && m_w->cpBack()->Color() == back);
+        QVERIFY(m_desk->shell.opened.isEmpty() && m_desk->menus.shownItems.isEmpty());
+    }
 
-void TestMainWindow::aboutBoxVersionKeysAndSystemInfo()
-{
-    auto* about = new fAbout(m_w);
-    QPointer<fAbout> guard(about);
-    QCOMPARE(about->windowTitle(), QStringLiteral("About Tintaro"));
-    QVERIFY(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$")).match(about->lblVersion()->text()).hasMatch());
-    QVERIFY(about->lblDescription()->text().endsWith(Util::HomePage()));
-    QCOMPARE(about->cmdSysInfo()->text(), QStringLiteral("&System Info..."));
+    void captureFillsOnlyTheTargetAndRestoresTheWindow_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<bool>("placesWindows");
+        QTest::newRow("background picker") << 1 << 1.0 << true;
+        QTest::newRow("foreground picker") << 0 << 1.0 << true;
+        QTest::newRow("high-density screen") << 1 << 2.0 << true;
+        QTest::newRow("Wayland: hidden, not minimised") << 0 << 1.0 << false;
+    }
+    void captureFillsOnlyTheTargetAndRestoresTheWindow()
+    {
+        QFETCH(int, button);
+        QFETCH(double, ratio);
+        QFETCH(bool, placesWindows);
+        QImage photo(QSize(640, 480) * ratio, QImage::Format_RGB32);
+        for (int y = 0; y < photo.height(); ++y)
+            for (int x = 0; x < photo.width(); ++x)
+                photo.setPixel(x, y, qRgb(x % 256, y % 256, 77));
+        photo.setDevicePixelRatio(ratio);
+        m_desk->screen.photograph = photo;
+        m_desk->screen.placesWindows = placesWindows;
+        const auto expected = [&](int x, int y) { return RGB(int(x * ratio), int(y * ratio), 77); };
+        Quor_Colorpicker* target = button == 0 ? m_w->cpFore() : m_w->cpBack();
+        Quor_Colorpicker* other = button == 0 ? m_w->cpBack() : m_w->cpFore();
+        const OLE_COLOR otherBefore = other->Color();
+        click(m_w->cmdScreen(button));
+        QVERIFY(placesWindows ? m_w->isMinimized() : !m_w->isVisible());
+        QTRY_VERIFY(m_w->captureWindow() && m_w->captureWindow()->isVisible());
+        fScreen* capture = m_w->captureWindow();
+        QVERIFY(capture->isFullScreen());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QWindow* w = capture->windowHandle();
+        QTest::mouseMove(w, {10, 20});
+        QCOMPARE(target->Color(), expected(10, 20));
+        QTest::mouseClick(w, Qt::RightButton, {}, {50, 60});
+        QCOMPARE(target->Color(), expected(50, 60));
+        QCOMPARE(other->Color(), otherBefore);
+        QVERIFY(!capture->isVisible() && !m_w->isMinimized() && m_w->isVisible());
+        QCOMPARE(textColorOf(m_w->lblSample(0)), m_w->cpFore()->Color());
+        QCOMPARE(m_w->lblSample(0)->BackColor(), m_w->cpBack()->Color());
+    }
 
-    QTest::mouseClick(about->cmdSysInfo(), Qt::LeftButton);
-    QCOMPARE(m_desk->messages.shown.size(), 1);
-    QCOMPARE(m_desk->messages.shown[0].kind, QStringLiteral("plain"));
-    QCOMPARE(m_desk->messages.shown[0].text, QStringLiteral("System Information Is Unavailable At This Time"));
-    m_desk->shell.installed = {QStringLiteral("hardinfo")};
-    QTest::mouseClick(about->cmdSysInfo(), Qt::LeftButton);
-    QCOMPARE(m_desk->shell.started, QStringList({QStringLiteral("/usr/bin/hardinfo")}));
-    QCOMPARE(m_desk->messages.shown.size(), 1);
+    void unreadableScreenTellsAndChangesNothing()
+    {
+        for (bool picks : {false, true}) { // refused; or the desktop's own picker chose a pixel
+            m_desk->screen.photograph = QImage();
+            m_desk->screen.failure = QStringLiteral("The desktop refused the screenshot.");
+            if (picks)
+                m_desk->screen.picked = 0x00C0FFEE;
+            QSignalSpy changed(m_w->cpBack(), &Quor_Colorpicker::Colorchanged);
+            click(m_w->cmdScreen(1));
+            QTRY_VERIFY(!m_w->isMinimized() && m_w->isVisible());
+            QTRY_COMPARE(QApplication::overrideCursor(), nullptr);
+            QVERIFY(m_w->cpFore()->Color() == 0x00336699);
+            QCOMPARE(m_w->cpBack()->Color(), picks ? 0x00C0FFEE : 0x00102030);
+            QCOMPARE(changed.isEmpty(), !picks);
+            QCOMPARE(m_desk->messages.shown.size(), 1);
+            QCOMPARE(m_desk->messages.shown[0].title, QStringLiteral("Tintaro"));
+            QCOMPARE(m_desk->messages.shown[0].text, QStringLiteral("The screen could not be read. The desktop refused the screenshot."));
+        }
+    }
 
-    about->show();
-    QVERIFY(QTest::qWaitForWindowExposed(about));
-    QTest::keyClick(about, Qt::Key_Escape);
-    QTRY_VERIFY(guard.isNull());
+    void bannerSampleHelpAndAbout()
+    {
+        m_desk->shell.openSucceeds = false; // a failure is ignored
+        for (QWidget* w : {static_cast<QWidget*>(m_w->imBanner()), static_cast<QWidget*>(m_w->lblSample(0))})
+            click(w);
+        QCOMPARE(m_desk->shell.opened, QStringList(2, Util::HomePage()));
+        const QUrl page(Util::HomePage()); // never a dead address: in a build tree, the guide beside the source
+        QVERIFY(page.isLocalFile() && page.toLocalFile().endsWith("docs/user-guide.html") && QFile::exists(page.toLocalFile()));
+        const QStringList lines = fHelp::HelpText().split('\r');
+        QVERIFY(lines.size() == 4 && lines[0].isEmpty() && lines[1].startsWith("Using Tintaro is very easy."));
+        QVERIFY(lines[3].contains("\"From Screen\" buttons.Tintaro will minimize, and a \"Bullseye\" cursor"));
+        auto* about = new fAbout(m_w);
+        QPointer<fAbout> guard(about);
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Tintaro"));
+        QVERIFY(QRegularExpression("^Version \\d+\\.\\d+\\.\\d+$").match(about->lblVersion()->text()).hasMatch());
+        QTest::mouseClick(about->cmdSysInfo(), Qt::LeftButton);
+        QCOMPARE(m_desk->messages.shown.size(), 1);
+        QCOMPARE(m_desk->messages.shown[0].text, QStringLiteral("System Information Is Unavailable At This Time"));
+        m_desk->shell.installed = {QStringLiteral("hardinfo")};
+        QTest::mouseClick(about->cmdSysInfo(), Qt::LeftButton);
+        QCOMPARE(m_desk->shell.started, QStringList({"/usr/bin/hardinfo"}));
+        about->show();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        QTest::keyClick(about, Qt::Key_Escape);
+        QTRY_VERIFY(guard.isNull());
+    }
 
-    auto* second = new fAbout(m_w);
-    QPointer<fAbout> guard2(second);
-    second->show();
-    QVERIFY(QTest::qWaitForWindowExposed(second));
-    QTest::keyClick(second, Qt::Key_Return);
-    QTRY_VERIFY(guard2.isNull());
-}
+    void contrastBannerSimulationsAndSwap()
+    {
+        m_w->cpFore()->setColor(RGB(255, 0, 0));
+        m_w->cpBack()->setColor(RGB(0x33, 0x66, 0x99));
+        QCOMPARE(m_w->verdict()->readout()->text(), QStringLiteral("Contrast 1.50:1 \u00B7 Fail"));
+        QVERIFY(m_w->lblSample(0)->toolTip().contains(QStringLiteral("AAA normal text (7:1): fail")));
+        m_w->cpFore()->setColor(RGB(0, 0, 0)); // the foreground alone changes: the banner follows
+        QCOMPARE(m_w->verdict()->readout()->text(), QStringLiteral("Contrast 3.50:1 \u00B7 AA Large"));
+        m_w->cpFore()->setColor(RGB(255, 0, 0));
+        m_desk->menus.answer = VisionSimulation::Protanopia; // the strip's own menu
+        click(m_w->lblSample(3), Qt::RightButton);
+        QStringList captions;
+        for (const auto& item : m_desk->menus.shownItems[0])
+            captions << item.caption;
+        QCOMPARE(captions, QStringList({"Normal Vision", "Protanopia", "Deuteranopia", "Tritanopia", "Achromatopsia", "-", "Swap Colors"}));
+        QVERIFY(m_desk->menus.shownItems[0][0].checked);
+        const QImage shot = m_w->grab().toImage(); // the strip simulated, the pickers real
+        QCOMPARE(shot.pixel(m_w->lblSample(4)->geometry().center()) & 0xFFFFFF, 0x6D5F00u);
+        QCOMPARE(shot.pixel(m_w->lblSample(1)->geometry().topLeft() + QPoint(2, 2)) & 0xFFFFFF, 0x50699Bu);
+        QCOMPARE(m_w->verdict()->readout()->text(), QStringLiteral("Contrast 1.50:1 \u00B7 Fail \u00B7 Protanopia"));
+        QCOMPARE(m_w->cpFore()->Color(), RGB(255, 0, 0));
+        QVERIFY(m_desk->shell.opened.isEmpty()); // a right click opens no web page
+        // Swap: each picker assigned once, foreground first; favourites stay.
+        QStringList order;
+        connect(m_w->cpFore(), &Quor_Colorpicker::Colorchanged, this, [&] { order << "fore"; });
+        connect(m_w->cpBack(), &Quor_Colorpicker::Colorchanged, this, [&] { order << "back"; });
+        QTest::keyClick(m_w, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(m_w->cpFore()->Color() == RGB(0x33, 0x66, 0x99) && m_w->cpBack()->Color() == RGB(255, 0, 0));
+        QCOMPARE(order, QStringList({"fore", "fore", "fore", "fore", "back", "back", "back", "back"}));
+        QCOMPARE(m_w->cpFore()->sColor(1), 0x00010000);
+        m_desk->menus.answer = 100; // Swap Colors from the menu: back again
+        click(m_w->lblSample(0), Qt::RightButton);
+        QCOMPARE(m_w->cpFore()->Color(), RGB(255, 0, 0));
+    }
+
+    void designTextsFitTheirControls()
+    {
+        m_w->cpFore()->setColor(0x00FFFFFF);
+        for (QLineEdit* box : m_w->cpFore()->findChildren<QLineEdit*>()) {
+            // Where a line edit sets its text: the contents less Qt's own 2 x 1 margin.
+            QStyleOptionFrame opt;
+            opt.initFrom(box);
+            opt.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box);
+            const QRect area = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box).adjusted(2, 1, -2, -1);
+            const QFontMetrics fm(box->font());
+            const QString text = box->text().isEmpty() ? QStringLiteral("255") : box->text();
+            QVERIFY2(fm.horizontalAdvance(text) <= area.width() && fm.ascent() + fm.descent() <= area.height() + 2,
+                     qPrintable(QString("\"%1\" in %2").arg(text, QFontInfo(box->font()).family())));
+        }
+        for (QLabel* label : m_w->findChildren<QLabel*>()) {
+            if (label->text().isEmpty() || !label->isVisibleTo(m_w))
+                continue;
+            const QRect need = label->fontMetrics().boundingRect(label->contentsRect(), int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
+            QVERIFY2(need.width() <= label->contentsRect().width(), qPrintable(label->text()));
+        }
+        for (QPushButton* button : m_w->findChildren<QPushButton*>())
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 6 <= button->width(), qPrintable(button->text()));
+        fHelp help(m_w);
+        QLabel* text = help.lblHelp();
+        const QRect need = text->fontMetrics().boundingRect(text->contentsRect(), Qt::AlignLeft | Qt::TextWordWrap, text->text());
+        QVERIFY(need.bottom() <= text->contentsRect().bottom() && need.right() <= text->contentsRect().right());
+    }
+
+    void tabReachesEveryPartInOrderAndEachAnswersItsKeys()
+    {
+        QList<QWidget*> expected;
+        for (Quor_Colorpicker* p : {m_w->cpFore(), m_w->cpBack()}) {
+            const vRGBSliders* s = p->cSlider();
+            expected << p->iPal() << p->iHue() << s->txtColor(0) << s->txtColor(1) << s->txtColor(2) << p->keys()->favourites()
+                     << p->lblCurColor() << p->txtInfo(0) << p->lblCopy(0) << p->txtInfo(1) << p->lblCopy(1) << p->txtInfo(2)
+                     << p->lblCopy(2) << p->cmdStandardColors() << m_w->cmdScreen(p == m_w->cpFore() ? 0 : 1);
+        }
+        expected << m_w->btnForm(0) << m_w->btnForm(1) << m_w->btnForm(2);
+        m_w->cpFore()->iPal()->setFocus(Qt::TabFocusReason);
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY2(QApplication::focusWidget() == expected[i], qPrintable(QString::number(i)));
+        }
+        Quor_Colorpicker* p = m_w->cpBack();
+        p->iPal()->setFocus(Qt::TabFocusReason); // palette: one cell right, then ten lower
+        QTest::keyClick(p->iPal(), Qt::Key_Right);
+        QCOMPARE(p->Color(), RGB(190, 65, 65)); // hue 0, saturation 0.49, lightness 0.5
+        QTest::keyClick(p->iPal(), Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(p->Color(), RGB(152, 52, 52)); // lightness 0.4
+        p->iHue()->setFocus(Qt::TabFocusReason); // one row down: hue number 2 (2.4, rounded)
+        QTest::keyClick(p->iHue(), Qt::Key_Down);
+        QCOMPARE(p->CurrentHue(), 0.05f);
+        QWidget* grid = p->keys()->favourites(); // arrows select, Shift+Enter stores, Space loads
+        grid->setFocus(Qt::TabFocusReason);
+        p->setColor(0x00112233);
+        QTest::keyClick(grid, Qt::Key_Right);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(p->shpSelect()->geometry().center(), p->lblCol(5)->geometry().center());
+        QTest::keyClick(grid, Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(p->sColor(6), 0x00112233);
+        p->setsColor(7, 0x00445566);
+        QTest::keyClick(grid, Qt::Key_Right);
+        QTest::keyClick(grid, Qt::Key_Space);
+        QCOMPARE(p->Color(), 0x00445566);
+        QTest::keyClick(grid, Qt::Key_Up); // wraps round the grid
+        QTest::keyClick(grid, Qt::Key_Up);
+        QCOMPARE(p->keys()->selectedFavourite(), 10);
+        p->lblCopy(2)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(p->lblCopy(2), Qt::Key_Return);
+        QCOMPARE(m_desk->clipboard.held, QStringLiteral("#665544"));
+        QLineEdit* green = p->cSlider()->txtColor(1); // the Menu key in a box opens the ramp menu
+        green->setFocus();
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(2, 2));
+        QApplication::sendEvent(green, &menuKey);
+        QCOMPARE(m_desk->menus.shownItems.size(), 1);
+        QCOMPARE(m_desk->menus.shownItems[0][0].caption, QStringLiteral("RGB Spectrum"));
+    }
+
+    void screenReadersHearNamesAndValues()
+    {
+        Quor_Colorpicker* fore = m_w->cpFore();
+        fore->setColor(RGB(255, 0, 0));
+        fore->setsColor(3, RGB(0x00, 0xFF, 0x80));
+        const std::tuple<QObject*, QAccessible::Text, QString> rows[] = {
+            {fore->iPal(), QAccessible::Name, "Foreground palette"},
+            {m_w->cpBack()->iHue(), QAccessible::Name, "Background hue bar"},
+            {fore->cSlider()->txtColor(0), QAccessible::Name, "Red"},
+            {fore->cSlider()->txtColor(0), QAccessible::Value, "255"},
+            {fore->lblCol(2), QAccessible::Name, "Favourite 3"},
+            {fore->lblCol(2), QAccessible::Value, "#00FF80"},
+            {fore->lblCurColor(), QAccessible::Value, "#FF0000"},
+            {fore->txtInfo(2), QAccessible::Name, "HTML"},
+            {fore->lblCopy(2), QAccessible::Name, "Copy HTML"},
+            {fore->lblCopy(2), QAccessible::Description, "copy with Enter"},
+            {m_w->btnForm(1), QAccessible::Name, "Minimise"}};
+        for (const auto& [object, text, expected] : rows)
+            QCOMPARE(nameOf(object, text), expected);
+    }
+};
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_fMain.moc"

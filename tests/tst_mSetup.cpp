@@ -1,322 +1,387 @@
+// The settings file against what happens to real files and processes: odd
+// contents, folders that cannot be written, a full disk, kill -9 in the
+// middle of a save, two copies saving one file, a long random session.
+#include "app/fMain.h"
+#include "app/fScreen.h"
 #include "app/mSetup.h"
 #include "app/mStartup.h"
 #include "fakes/FakeDesktop.h"
+#include "picker/Quor_Colorpicker.h"
 
 #include <QDir>
-#include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QtEndian>
-#include <QtTest>
-
+#include <sys/mount.h>
 #include <unistd.h>
 
 using namespace mSetup;
 
-namespace {
-
-QByteArray le32s(std::initializer_list<std::int32_t> values)
+static QByteArray le32s(std::initializer_list<std::int32_t> values, int size = 0)
 {
     QByteArray out;
-    for (std::int32_t v : values) {
-        char b[4];
-        qToLittleEndian(v, b);
-        out.append(b, 4);
+    for (std::int32_t v : values)
+        out.append(4, '\0'), qToLittleEndian(v, out.data() + out.size() - 4);
+    return size ? out.leftJustified(size, '\0') : out;
+}
+// A whole record of consecutive numbers from fill.
+static QByteArray record(std::int32_t fill)
+{
+    QByteArray out;
+    for (int i = 0; i < SetupData::FileSize / 4; ++i)
+        out += le32s({fill + i});
+    return out;
+}
+static QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+static bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// The settings files in a folder of the test's choosing, the rest as it is.
+struct FilesIn : QtFileSystem {
+    QString dir;
+    Platform previous;
+    explicit FilesIn(QString d) : dir(std::move(d))
+    {
+        Platform p = platform();
+        p.files = this;
+        previous = setPlatform(p);
     }
-    return out;
-}
-
-QByteArray recordBytes(std::int32_t fore, std::int32_t back)
-{
-    QByteArray out = le32s({fore, back});
-    out.resize(SetupData::FileSize, '\0');
-    return out;
-}
-
-QByteArray randomBytes(QRandomGenerator& rng, int size)
-{
-    QByteArray out(size, '\0');
-    for (char& c : out)
-        c = static_cast<char>(rng.bounded(256));
-    return out;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return f.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-} // namespace
+    ~FilesIn() override { setPlatform(previous); }
+    QString executableDir() const override { return dir; }
+    QString configDir() const override { return dir + QStringLiteral("/config"); }
+    QString installBinDir() const override { return QStringLiteral("/nonexistent/bin"); }
+};
 
 class TestSettingsFile : public QObject {
     Q_OBJECT
-private slots:
-    void init();
-    void cleanup();
-
-    void readThenWriteKeepsTheFileRules_data();
-    void readThenWriteKeepsTheFileRules();
-    void emptyFileIsReportedOnceAndReplacedByDefaults();
-    void unchangedRunWritesBackWhatItRead();
-    void changedRecordLandsAtItsOffsets();
-    void directoryInPlaceOfTheFileGivesDefaultsAndIsLeftAlone();
-    void unreadableFileGivesDefaults();
-    void failedWriteLeavesTheOldFileWhole();
-    void readOnlyInstallKeepsTheFileInTheConfigDirectory();
-    void locationFollowsHowTheProgramIsInstalled_data();
-    void locationFollowsHowTheProgramIsInstalled();
-    void mainReportsCorruptionBeforeAnyWindowAndSavesOnClose();
-
-private:
     std::unique_ptr<FakeDesktop> m_desk;
     QString path() const { return m_desk->settingsFile(); }
+
+private slots:
+    void init() { m_desk = std::make_unique<FakeDesktop>(); }
+    void cleanup() { m_desk.reset(); }
+
+    void readThenWriteKeepsTheFileRules_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // null: no file
+        QTest::addColumn<int>("fore");
+        QTest::addColumn<int>("back");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray full = record(0x7A000001), tail(88, 'T');
+        QTest::newRow("first run: defaults red on black") << QByteArray() << 255 << 0 << le32s({255, 0}, 112);
+        QTest::newRow("8 bytes: both colours") << le32s({0x123456, 0x654321}) << 0x123456 << 0x654321 << le32s({0x123456, 0x654321}, 112);
+        QTest::newRow("5 bytes: a partly covered field") << le32s({0x11223344}) + '\x7F' << 0x11223344 << 0x7F << le32s({0x11223344, 0x7F}, 112);
+        QTest::newRow("4 zero bytes: black on black, no red default") << QByteArray(4, '\0') << 0 << 0 << QByteArray(112, '\0');
+        QTest::newRow("112 bytes taken as they are") << full << 0x7A000001 << 0x7A000002 << full;
+        QTest::newRow("200 bytes: bytes past 111 survive") << full + tail << 0x7A000001 << 0x7A000002 << full + tail;
+    }
+    void readThenWriteKeepsTheFileRules()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(int, fore);
+        QFETCH(int, back);
+        QFETCH(QByteArray, after);
+        if (!before.isNull())
+            QVERIFY(writeFile(path(), before));
+        ReadSetup();
+        QVERIFY(Setup().ForePickerColor == fore && Setup().BackPickerColor == back);
+        QVERIFY(m_desk->messages.shown.isEmpty());
+        QCOMPARE(QFileInfo(path()).size(), before.size()); // left on disk (empty when new) until the save
+        WriteSetup();
+        QCOMPARE(fileBytes(path()), after);
+    }
+
+    void emptyFileIsReportedOnceAndReplacedByDefaults()
+    {
+        QVERIFY(writeFile(path(), QByteArray()));
+        Setup().ForeFavorites[3] = 77; // left over from an earlier read
+        ReadSetup();
+        QCOMPARE(m_desk->messages.shown.size(), 1);
+        QCOMPARE(m_desk->messages.shown[0].kind, QStringLiteral("exclamation"));
+        QCOMPARE(m_desk->messages.shown[0].title, QStringLiteral("Tintaro"));
+        QCOMPARE(m_desk->messages.shown[0].text, QStringLiteral("Configuration data file is corrupt\r\nDefault values will be used"));
+        WriteSetup();
+        QCOMPARE(fileBytes(path()), le32s({255, 0}, 112));
+        ReadSetup();
+        QCOMPARE(m_desk->messages.shown.size(), 1); // a saved file is no longer reported
+    }
+
+    void everyFieldLandsAtItsOffset()
+    {
+        QByteArray bytes(112, '\0');
+        qToLittleEndian<std::int32_t>(-559038737, bytes.data() + 56);  // spare after the foreground favourites
+        qToLittleEndian<std::int32_t>(0x0BADF00D, bytes.data() + 108); // spare after the background favourites
+        QVERIFY(writeFile(path(), bytes));
+        ReadSetup();
+        SetupData& d = Setup();
+        d.ForePickerColor = 0x010203;
+        d.BackPickerColor = 0x040506;
+        for (int n = 1; n <= 12; ++n)
+            d.ForeFavorites[n - 1] = 1000 + n, d.BackFavorites[n - 1] = 2000 + n;
+        WriteSetup();
+        QByteArray expected = le32s({0x010203, 0x040506});
+        for (int n = 1; n <= 12; ++n)
+            expected += le32s({1000 + n});
+        expected += le32s({-559038737});
+        for (int n = 1; n <= 12; ++n)
+            expected += le32s({2000 + n});
+        QCOMPARE(fileBytes(path()), expected + le32s({0x0BADF00D}));
+    }
+
+    void aFileThatCannotBeUsedGivesDefaultsAndIsLeftAsItWas_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("a folder in its place") << "folder";
+        QTest::newRow("unreadable: its tail cannot be kept, so no save") << "read";
+        QTest::newRow("the write fails") << "write";
+    }
+    void aFileThatCannotBeUsedGivesDefaultsAndIsLeftAsItWas()
+    {
+        QFETCH(QString, fault);
+        const QByteArray old = le32s({0x00AA00, 0x0000BB}, 112) + "tail";
+        QVERIFY(fault == "folder" ? QDir().mkpath(path()) : writeFile(path(), old));
+        m_desk->files.readsFail = fault == "read";
+        ReadSetup();
+        QCOMPARE(Setup().ForePickerColor, fault == "write" ? 0x00AA00 : 255);
+        Setup().ForePickerColor = 0x123456;
+        m_desk->files.writesFail = fault == "write";
+        WriteSetup();
+        m_desk->files.readsFail = false;
+        if (fault == "folder")
+            QVERIFY(QFileInfo(path()).isDir());
+        else
+            QCOMPARE(fileBytes(path()), old);
+        QVERIFY(m_desk->messages.shown.isEmpty());
+    }
+
+    void locationFollowsHowTheProgramIsInstalled_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("fileBeside");
+        QTest::addColumn<int>("readOnly"); // 1: as the service says; 2: the real permission
+        QTest::addColumn<bool>("expectBeside");
+        QTest::newRow("installed, a portable file beside it: that file") << true << true << 0 << true;
+        QTest::newRow("installed: the configuration folder") << true << false << 0 << false;
+        QTest::newRow("a build folder: beside the executable") << false << false << 0 << true;
+        QTest::newRow("a read-only install: the configuration folder") << false << false << 1 << false;
+        QTest::newRow("a read-only folder, for real") << false << false << 2 << false;
+    }
+    void locationFollowsHowTheProgramIsInstalled()
+    {
+        QFETCH(bool, installed);
+        QFETCH(bool, fileBeside);
+        QFETCH(int, readOnly);
+        QFETCH(bool, expectBeside);
+        TempDirFileSystem& files = m_desk->files;
+        if (installed)
+            files.installedAt = files.exeDir.path();
+        if (fileBeside)
+            QVERIFY(writeFile(path(), le32s({0x00010203, 0x00040506})));
+        files.exeDirWritable = readOnly != 1;
+        QFile folder(files.exeDir.path());
+        const QFileDevice::Permissions before = folder.permissions();
+        if (readOnly == 2) {
+            if (::geteuid() == 0) // root may write anywhere; tests/as_user.sh runs this row as nobody
+                QSKIP("running as root, who may write into a read-only folder");
+            QVERIFY(folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        const auto restore = qScopeGuard([&] { folder.setPermissions(before); });
+        const QString cfgFile = files.cfgDir.filePath(QStringLiteral("pvsetup.dat"));
+        QCOMPARE(SetupPath(), expectBeside ? path() : cfgFile);
+        ReadSetup();
+        Setup().BackPickerColor = 0x00ABCDEF;
+        QVERIFY(WriteSetup());
+        QCOMPARE(fileBytes(expectBeside ? path() : cfgFile).mid(4, 4), le32s({0x00ABCDEF}));
+        if (!expectBeside && readOnly != 2)
+            QVERIFY(!QFileInfo::exists(path())); // nothing left beside an installed program
+    }
+
+    void startUpReportsCorruptionBeforeAnyWindowAndSavesOnClose()
+    {
+        QVERIFY(writeFile(path(), QByteArray()));
+        mStartup::Main();
+        QCOMPARE(m_desk->messages.shown.size(), 1);
+        QVERIFY(!m_desk->messages.shown[0].windowVisible);
+        QWidget* window = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            window = w->isVisible() ? w : window;
+        QVERIFY(window && window->windowTitle() == "Tintaro by Tolvex");
+        QCOMPARE(QFileInfo(path()).size(), 0); // empty while the program runs
+        QPointer<QWidget> guard(window);
+        QVERIFY(window->close());
+        QTRY_VERIFY(guard.isNull());
+        QCOMPARE(fileBytes(path()), le32s({255, 0}, 112));
+        QCOMPARE(m_desk->shell.quits, 1); // closing the window ends the program
+    }
+
+    void fullDiskKeepsTheOldFileAndTellsTheUser()
+    {
+        if (::geteuid() != 0)
+            QSKIP("mounting a small tmpfs needs root");
+        for (const QByteArray& before : {record(0x00123456) + QByteArray(300, 'T'), QByteArray()}) {
+            QTemporaryDir mountPoint;
+            const QByteArray where = QFile::encodeName(mountPoint.path());
+            if (::mount("tintaro-test", where.constData(), "tmpfs", 0, "size=256k") != 0)
+                QSKIP("this machine does not allow mounting a tmpfs here");
+            const auto unmount = qScopeGuard([&] { ::umount2(where.constData(), MNT_DETACH); });
+            const QString file = mountPoint.filePath(QStringLiteral("pvsetup.dat"));
+            QVERIFY(before.isEmpty() || writeFile(file, before));
+            QFile filler(mountPoint.filePath(QStringLiteral("filler")));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (filler.write(QByteArray(4096, 'f')) == 4096) {
+            }
+            m_desk->messages.shown.clear();
+            FilesIn in(mountPoint.path());
+            fMain window;
+            window.Form_Load();
+            window.cpFore()->setsColor(3, 0x00ABCDEF);
+            window.close();
+            QCOMPARE(m_desk->messages.shown.size(), 1);
+            QVERIFY(m_desk->messages.shown[0].title == "Tintaro" && m_desk->messages.shown[0].text.contains(file));
+            // Nothing was there: nothing is left to raise a false alarm at the next start.
+            QCOMPARE(before.isEmpty() ? QFileInfo::exists(file) : fileBytes(file) == before, !before.isEmpty());
+        }
+    }
+
+    void killDuringASaveLeavesOldOrNew()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("pvsetup.dat"));
+        const QByteArray tail(256 * 1024, 't'); // makes each save long enough to be cut in the middle
+        QVERIFY(writeFile(file, record(0x0A0000) + tail));
+        QRandomGenerator rng(12345);
+        for (int round = 0; round < 200; ++round) {
+            QProcess saver;
+            saver.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--save-loop"), dir.path()});
+            QVERIFY(saver.waitForStarted());
+            QThread::msleep(rng.bounded(5, 60));
+            saver.kill();
+            QVERIFY(saver.waitForFinished());
+            const QByteArray now = fileBytes(file);
+            QVERIFY2(now == record(0x0A0000) + tail || now == record(0x0B0000) + tail, qPrintable(QString::number(round)));
+        }
+    }
+
+    void twoCopiesKeepWhatEachStored()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("pvsetup.dat"));
+        QVERIFY(writeFile(file, record(0x010000)));
+        QProcess first, second;
+        const auto start = [&](QProcess& p, int field, int value) {
+            p.start(QCoreApplication::applicationFilePath(), {"--store", dir.path(), QString::number(field), QString::number(value)});
+            QVERIFY(p.waitForReadyRead(20000));
+            QCOMPARE(p.readLine(), QByteArray("ready\n"));
+        };
+        start(first, 0, 0x00111111); // both have read the file ...
+        start(second, 5, 0x00222222);
+        first.write("go\n"); // ... then each stores its own favourite
+        QVERIFY(first.waitForFinished(20000) && first.exitCode() == 0);
+        second.write("go\n");
+        QVERIFY(second.waitForFinished(20000) && second.exitCode() == 0);
+        QByteArray expected = record(0x010000);
+        expected.replace(8, 4, le32s({0x00111111}));
+        expected.replace(28, 4, le32s({0x00222222}));
+        QCOMPARE(fileBytes(file), expected);
+        QVERIFY(!QFileInfo::exists(file + QStringLiteral(".lock")));
+    }
+
+    void longTailIsCopiedByteForByte()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("pvsetup.dat"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(record(0x050000)) == SetupData::FileSize);
+        for (int i = 0; i < 64; ++i) // 64 MiB past the record
+            QVERIFY(f.write(QByteArray(1 << 20, char('a' + i % 26))) == 1 << 20);
+        f.close();
+        FilesIn in(dir.path());
+        ReadSetup();
+        Setup().BackPickerColor = 0x00FEDCBA;
+        QVERIFY(WriteSetup());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.size(), qint64(SetupData::FileSize) + (qint64(64) << 20));
+        QCOMPARE(f.read(8).mid(4), le32s({0x00FEDCBA}));
+        for (int i = 0; i < 64; ++i)
+            QVERIFY(f.seek(SetupData::FileSize + (qint64(i) << 20) + 1000) && f.read(1) == QByteArray(1, char('a' + i % 26)));
+    }
+
+    void randomSessionEndsWithAValidFile()
+    {
+        auto* window = new fMain;
+        window->Form_Load();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QWindow* handle = window->windowHandle();
+        QRandomGenerator rng(20261207);
+        const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+        // Keys with the texts X11 sends for them.
+        const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_0, "0"}, {Qt::Key_9, "9"}, {Qt::Key_A, "a"}, {Qt::Key_Delete, "\x7f"},
+                                                        {Qt::Key_Backspace, "\b"}, {Qt::Key_Tab, "\t"}, {Qt::Key_Up, ""},
+                                                        {Qt::Key_PageDown, ""}, {Qt::Key_Return, "\r"}, {Qt::Key_Space, " "},
+                                                        {Qt::Key_Escape, "\x1b"}};
+        const QSize size = window->size();
+        for (int i = 0; i < 10000; ++i) {
+            const QPoint at(rng.bounded(size.width()), rng.bounded(size.height()));
+            if (QRect(495, 3, 27, 27).contains(at)) // the close button ends the session; it comes last
+                continue;
+            const int what = rng.bounded(10);
+            if (what < 4) {
+                QTest::mouseMove(handle, at);
+            } else if (what < 8) {
+                const Qt::MouseButton b = buttons[rng.bounded(3)];
+                QTest::mousePress(handle, b, {}, at);
+                const QPoint to = at + QPoint(rng.bounded(-20, 20), rng.bounded(-20, 20));
+                QTest::mouseMove(handle, QPoint(qBound(0, to.x(), size.width() - 1), qBound(0, to.y(), size.height() - 1)));
+                QTest::mouseRelease(handle, b, {}, at);
+                window->move(0, 0); // a drag is not what is being tried here
+            } else {
+                const auto& [key, text] = keys[rng.bounded(int(std::size(keys)))];
+                QTest::sendKeyEvent(QTest::Click, handle, key, QString::fromLatin1(text), Qt::NoModifier);
+            }
+            if (window->captureWindow() && window->captureWindow()->isVisible())
+                QTest::mouseClick(window->captureWindow()->windowHandle(), Qt::LeftButton, {}, QPoint(3, 3));
+        }
+        const QByteArray expected = le32s({window->cpFore()->Color()}) + le32s({window->cpBack()->sColor(7)});
+        window->close();
+        delete window;
+        const QByteArray saved = fileBytes(path());
+        QCOMPARE(saved.size(), SetupData::FileSize);
+        QCOMPARE(saved.left(4) + saved.mid(60 + 4 * 6, 4), expected);
+    }
 };
 
-void TestSettingsFile::init()
+int main(int argc, char** argv)
 {
-    m_desk = std::make_unique<FakeDesktop>();
-}
-
-void TestSettingsFile::cleanup()
-{
-    m_desk.reset();
-}
-
-void TestSettingsFile::readThenWriteKeepsTheFileRules_data()
-{
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<int>("fore");
-    QTest::addColumn<int>("back");
-    QTest::addColumn<QByteArray>("after");
-
-    QRandomGenerator rng(1234);
-    const QByteArray full = randomBytes(rng, 112);
-    const QByteArray tail = randomBytes(rng, 88);
-    const SetupData fullRecord = [&] { SetupData d; d.overlayBytes(full); return d; }();
-
-    QTest::newRow("first run: defaults red on black")
-        << false << QByteArray() << 255 << 0 << recordBytes(255, 0);
-    QTest::newRow("8 bytes: both colours, no defaults")
-        << true << le32s({0x123456, 0x654321}) << 0x123456 << 0x654321 << recordBytes(0x123456, 0x654321);
-    QTest::newRow("5 bytes: a partly covered field keeps its other bytes zero")
-        << true << le32s({0x11223344}) + QByteArray(1, '\x7F') << 0x11223344 << 0x7F << recordBytes(0x11223344, 0x7F);
-    QTest::newRow("short file of zeros: black on black, no red default")
-        << true << QByteArray(4, '\0') << 0 << 0 << recordBytes(0, 0);
-    QTest::newRow("112 bytes of anything are taken as they are")
-        << true << full << int(fullRecord.ForePickerColor) << int(fullRecord.BackPickerColor) << full;
-    QTest::newRow("200 bytes: bytes past 111 survive")
-        << true << full + tail << int(fullRecord.ForePickerColor) << int(fullRecord.BackPickerColor) << full + tail;
-}
-
-void TestSettingsFile::readThenWriteKeepsTheFileRules()
-{
-    QFETCH(bool, present);
-    QFETCH(QByteArray, before);
-    QFETCH(int, fore);
-    QFETCH(int, back);
-    QFETCH(QByteArray, after);
-    if (present)
-        writeFile(path(), before);
-
-    ReadSetup();
-    QCOMPARE(Setup().ForePickerColor, fore);
-    QCOMPARE(Setup().BackPickerColor, back);
-    QVERIFY(m_desk->messages.shown.isEmpty());
-    QVERIFY(QFileInfo(path()).isFile()); // left on disk (empty when new) until the save
-    if (!present)
-        QCOMPARE(QFileInfo(path()).size(), 0);
-
-    WriteSetup();
-    QCOMPARE(fileBytes(path()), after);
-}
-
-void TestSettingsFile::emptyFileIsReportedOnceAndReplacedByDefaults()
-{
-    writeFile(path(), QByteArray());
-    Setup().ForeFavorites[3] = 77; // left over from an earlier read
-
-    ReadSetup();
-    QCOMPARE(m_desk->messages.shown.size(), 1);
-    QCOMPARE(m_desk->messages.shown[0].kind, QStringLiteral("exclamation"));
-    QCOMPARE(m_desk->messages.shown[0].title, QStringLiteral("Tintaro"));
-    QCOMPARE(m_desk->messages.shown[0].text, QStringLiteral("Configuration data file is corrupt\r\nDefault values will be used"));
-    QCOMPARE(Setup(), [] { SetupData d; d.ForePickerColor = 255; return d; }());
-
-    WriteSetup();
-    QCOMPARE(fileBytes(path()), recordBytes(255, 0));
-    ReadSetup();
-    QCOMPARE(m_desk->messages.shown.size(), 1); // a saved file is no longer reported
-}
-
-void TestSettingsFile::unchangedRunWritesBackWhatItRead()
-{
-    QRandomGenerator rng(99);
-    for (int run = 0; run < 50; ++run) {
-        const QByteArray bytes = randomBytes(rng, 112);
-        writeFile(path(), bytes);
+    // Helper modes of this same program, run as separate processes.
+    const QString mode = argc >= 3 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode == "--save-loop" || mode == "--store") {
+        QCoreApplication app(argc, argv);
+        FilesIn in(QString::fromLocal8Bit(argv[2]));
         ReadSetup();
-        QCOMPARE(Setup().toBytes(), bytes);
-        WriteSetup();
-        QCOMPARE(fileBytes(path()), bytes);
+        if (mode == "--save-loop")
+            for (int i = 0;; ++i) {
+                Setup().overlayBytes(record(i % 2 ? 0x0B0000 : 0x0A0000));
+                WriteSetup();
+            }
+        std::fputs("ready\n", stdout);
+        std::fflush(stdout);
+        char line[8];
+        if (argc < 5 || !std::fgets(line, sizeof line, stdin))
+            return 3;
+        Setup().ForeFavorites[std::atoi(argv[3])] = std::atoi(argv[4]);
+        return WriteSetup() ? 0 : 1;
     }
+    QApplication app(argc, argv);
+    TestSettingsFile test;
+    return QTest::qExec(&test, argc, argv);
 }
 
-void TestSettingsFile::changedRecordLandsAtItsOffsets()
-{
-    QByteArray bytes = recordBytes(0, 0);
-    qToLittleEndian<std::int32_t>(-559038737, bytes.data() + 56);  // spare of the foreground favourites
-    qToLittleEndian<std::int32_t>(0x0BADF00D, bytes.data() + 108); // spare of the background favourites
-    writeFile(path(), bytes);
-
-    ReadSetup();
-    SetupData& d = Setup();
-    d.ForePickerColor = 0x010203;
-    d.BackPickerColor = 0x040506;
-    for (int n = 1; n <= 12; ++n) {
-        d.ForeFavorites[n - 1] = 1000 + n;
-        d.BackFavorites[n - 1] = 2000 + n;
-    }
-    WriteSetup();
-
-    const QByteArray out = fileBytes(path());
-    QCOMPARE(out.size(), 112);
-    const auto at = [&](int offset) { return qFromLittleEndian<std::int32_t>(out.constData() + offset); };
-    QCOMPARE(at(0), 0x010203);
-    QCOMPARE(at(4), 0x040506);
-    for (int n = 1; n <= 12; ++n) {
-        QCOMPARE(at(8 + 4 * (n - 1)), 1000 + n);
-        QCOMPARE(at(60 + 4 * (n - 1)), 2000 + n);
-    }
-    QCOMPARE(at(56), -559038737);
-    QCOMPARE(at(108), 0x0BADF00D);
-}
-
-void TestSettingsFile::directoryInPlaceOfTheFileGivesDefaultsAndIsLeftAlone()
-{
-    QVERIFY(QDir().mkpath(path()));
-    ReadSetup();
-    QCOMPARE(Setup().ForePickerColor, 255);
-    QCOMPARE(Setup().BackPickerColor, 0);
-    QVERIFY(m_desk->messages.shown.isEmpty());
-    WriteSetup();
-    QVERIFY(QFileInfo(path()).isDir());
-}
-
-void TestSettingsFile::unreadableFileGivesDefaults()
-{
-    writeFile(path(), le32s({0x111111, 0x222222}));
-    m_desk->files.readsFail = true;
-    ReadSetup();
-    QCOMPARE(Setup().ForePickerColor, 255);
-    QCOMPARE(Setup().BackPickerColor, 0);
-    QVERIFY(m_desk->messages.shown.isEmpty());
-    // The save cannot keep bytes it could not read, so it does not write.
-    WriteSetup();
-    m_desk->files.readsFail = false;
-    QCOMPARE(fileBytes(path()), le32s({0x111111, 0x222222}));
-}
-
-void TestSettingsFile::failedWriteLeavesTheOldFileWhole()
-{
-    const QByteArray old = recordBytes(0x00AA00, 0x0000BB) + QByteArray("tail");
-    writeFile(path(), old);
-    ReadSetup();
-    Setup().ForePickerColor = 0x123456;
-    m_desk->files.writesFail = true;
-    WriteSetup();
-    QCOMPARE(m_desk->files.writeCount, 1);
-    QCOMPARE(fileBytes(path()), old);
-    QVERIFY(m_desk->messages.shown.isEmpty());
-}
-
-void TestSettingsFile::readOnlyInstallKeepsTheFileInTheConfigDirectory()
-{
-    m_desk->files.exeDirWritable = false;
-    const QString cfgFile = m_desk->files.cfgDir.filePath(QStringLiteral("pvsetup.dat"));
-    writeFile(cfgFile, le32s({0x0000FF00, 0x00FF0000}));
-
-    ReadSetup();
-    QCOMPARE(Setup().ForePickerColor, 0x0000FF00);
-    Setup().BackPickerColor = 0x00ABCDEF;
-    WriteSetup();
-
-    QCOMPARE(fileBytes(cfgFile), recordBytes(0x0000FF00, 0x00ABCDEF));
-    QVERIFY(!QFileInfo::exists(path()));
-}
-
-void TestSettingsFile::locationFollowsHowTheProgramIsInstalled_data()
-{
-    QTest::addColumn<bool>("installed");
-    QTest::addColumn<bool>("fileBeside");
-    QTest::addColumn<bool>("readOnlyFolder");
-    QTest::addColumn<bool>("expectBeside");
-    QTest::newRow("installed, a portable file beside it: that file") << true << true << false << true;
-    QTest::newRow("installed: the configuration folder") << true << false << false << false;
-    QTest::newRow("a build folder: beside the executable") << false << false << false << true;
-    QTest::newRow("a read-only folder: the configuration folder") << false << false << true << false;
-}
-
-void TestSettingsFile::locationFollowsHowTheProgramIsInstalled()
-{
-    QFETCH(bool, installed);
-    QFETCH(bool, fileBeside);
-    QFETCH(bool, readOnlyFolder);
-    QFETCH(bool, expectBeside);
-    TempDirFileSystem& files = m_desk->files;
-    if (installed)
-        files.installedAt = files.exeDir.path();
-    if (fileBeside)
-        writeFile(path(), le32s({0x00010203, 0x00040506}));
-    QFile folder(files.exeDir.path());
-    const QFileDevice::Permissions before = folder.permissions();
-    if (readOnlyFolder) {
-        // The real permission, as a user has it; root may write anywhere.
-        if (::geteuid() == 0)
-            QSKIP("running as root, who may write into a read-only folder; run the tests as a user to check this row");
-        QVERIFY(folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    }
-    const auto restore = qScopeGuard([&] { folder.setPermissions(before); });
-    const QString cfgFile = files.cfgDir.filePath(QStringLiteral("pvsetup.dat"));
-    QCOMPARE(SetupPath(), expectBeside ? path() : cfgFile);
-    ReadSetup();
-    Setup().BackPickerColor = 0x00ABCDEF;
-    QVERIFY(WriteSetup());
-    QCOMPARE(fileBytes(expectBeside ? path() : cfgFile).mid(4, 4), le32s({0x00ABCDEF}));
-    if (!expectBeside && !readOnlyFolder)
-        QVERIFY(!QFileInfo::exists(path())); // nothing left beside an installed program
-}
-
-void TestSettingsFile::mainReportsCorruptionBeforeAnyWindowAndSavesOnClose()
-{
-    writeFile(path(), QByteArray());
-    mStartup::Main();
-
-    QCOMPARE(m_desk->messages.shown.size(), 1);
-    QVERIFY(!m_desk->messages.shown[0].windowVisible);
-    QWidget* window = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            window = w;
-    QVERIFY(window);
-    QCOMPARE(window->windowTitle(), QStringLiteral("Tintaro by Tolvex"));
-    QCOMPARE(QFileInfo(path()).size(), 0); // empty while the program runs
-
-    QPointer<QWidget> guard(window);
-    QVERIFY(window->close());
-    QTRY_VERIFY(guard.isNull());
-    QCOMPARE(fileBytes(path()), recordBytes(255, 0));
-    QCOMPARE(m_desk->shell.quits, 1); // closing the window ends the program
-}
-
-QTEST_MAIN(TestSettingsFile)
 #include "tst_mSetup.moc"

@@ -1,18 +1,150 @@
 #pragma once
 
-#include "fakes/FakeColorDialog.h"
-#include "fakes/FakePointer.h"
-#include "fakes/FakePopupMenu.h"
-#include "fakes/FakeScreen.h"
-#include "fakes/FakeShell.h"
-#include "fakes/RecordingClipboard.h"
-#include "fakes/RecordingMessageBox.h"
-#include "fakes/TempDirFileSystem.h"
+// Every desktop service replaced by a fake for as long as a FakeDesktop
+// lives: real files in temporary folders, and recordings of what the program
+// asked of the rest. The services in use before are put back afterwards.
+#include "platform/Clipboard.h"
+#include "platform/ColorDialog.h"
+#include "platform/MessageBox.h"
 #include "platform/NoRegistry.h"
 #include "platform/Platform.h"
+#include "platform/Pointer.h"
+#include "platform/PopupMenu.h"
+#include "platform/QtFileSystem.h"
+#include "platform/Screen.h"
+#include "platform/Shell.h"
 
-// Every desktop service replaced by a fake for as long as this lives; the
-// services in use before are put back afterwards.
+#include <QApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+// Writes or whole folders can be made to fail as a locked file or a
+// read-only install would.
+struct TempDirFileSystem : QtFileSystem {
+    QTemporaryDir exeDir, cfgDir;
+    bool exeDirWritable = true, writesFail = false, readsFail = false;
+    int writeCount = 0;
+    QString installedAt = QStringLiteral("/nonexistent/bin");
+
+    QString executableDir() const override { return exeDir.path(); }
+    QString configDir() const override { return cfgDir.path(); }
+    QString installBinDir() const override { return installedAt; }
+    bool isDirWritable(const QString& dir) const override
+    {
+        return (dir != exeDir.path() || exeDirWritable) && QtFileSystem::isDirWritable(dir);
+    }
+    std::optional<QByteArray> readAt(const QString& path, qint64 offset, qint64 maxBytes) const override
+    {
+        return readsFail ? std::nullopt : QtFileSystem::readAt(path, offset, maxBytes);
+    }
+    bool writeAt(const QString& path, qint64 offset, const QByteArray& data) override
+    {
+        ++writeCount; // an unreadable file cannot have its tail kept either
+        return !writesFail && !(readsFail && QFileInfo::exists(path)) && QtFileSystem::writeAt(path, offset, data);
+    }
+};
+
+// Answers every box at once; remembers whether a window was already showing.
+struct RecordingMessageBox : MessageBox {
+    struct Shown {
+        QString kind, title, text;
+        bool windowVisible;
+    };
+    QList<Shown> shown;
+    void exclamation(const QString& title, const QString& text) override { record("exclamation", title, text); }
+    void plain(const QString& title, const QString& text) override { record("plain", title, text); }
+    void record(const QString& kind, const QString& title, const QString& text)
+    {
+        bool visible = false;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            visible = visible || w->isVisible();
+        shown.append({kind, title, text, visible});
+    }
+};
+
+struct FakePopupMenu : PopupMenu {
+    int answer = -1;
+    QList<QList<Item>> shownItems;
+    QList<QPoint> shownAt;
+    QList<Alignment> alignments;
+    int popup(const QList<Item>& items, QPoint globalPos, Alignment alignment) override
+    {
+        shownItems.append(items), shownAt.append(globalPos), alignments.append(alignment);
+        return answer;
+    }
+};
+
+// Keeps the calls in order: "clear" or "text:<the text>".
+struct RecordingClipboard : Clipboard {
+    QStringList calls;
+    QString held;
+    void clear() override { calls.append(QStringLiteral("clear")); }
+    void setText(const QString& text) override { calls.append(QStringLiteral("text:") + text), held = text; }
+    QString text() const override { return held; }
+};
+
+// Records the record it was handed, then answers `result` with `chosen`
+// (-2: the initial colour unchanged); the user edits custom colour 0.
+struct FakeColorDialog : ColorDialog {
+    std::int32_t result = 1, extendedError = 0;
+    OLE_COLOR chosen = -2;
+    int calls = 0, sysColorReads = 0;
+    CHOOSECOLOR seen;
+    std::array<OLE_COLOR, 16> seenCustom{};
+    std::int32_t ChooseColorA(CHOOSECOLOR& record) override
+    {
+        ++calls;
+        seen = record;
+        if (record.lpCustColors)
+            seenCustom = *record.lpCustColors, (*record.lpCustColors)[0] = 0x00ABCDEF;
+        if (result == 1 && chosen != -2)
+            record.rgbResult = chosen;
+        return result;
+    }
+    std::int32_t CommDlgExtendedError() override { return extendedError; }
+    OLE_COLOR GetSysColor(int index) override { return ++sysColorReads, 0x00010101 * (index + 1); }
+};
+
+// The pointer is over `under` wherever it is.
+struct FakePointer : Pointer {
+    QWidget* under = nullptr;
+    QPoint pos{5, 5};
+    mutable int asked = 0;
+    QPoint cursorPos() const override { return pos; }
+    QWidget* widgetAt(QPoint) const override { return ++asked, under; }
+};
+
+// Finds only the programs listed, as /usr/bin/<name>.
+struct FakeShell : Shell {
+    QStringList opened, started, installed;
+    bool openSucceeds = true;
+    int quits = 0;
+    bool openUrl(const QString& address) override { return opened.append(address), openSucceeds; }
+    QString findProgram(const QString& name) const override { return installed.contains(name) ? "/usr/bin/" + name : QString(); }
+    bool fileExists(const QString&) const override { return false; }
+    bool startProgram(const QString& path) override { return started.append(path), true; }
+    void quit() override { ++quits; }
+};
+
+// A 640 x 480 screen whose reading is a known one, answered from the event loop.
+struct FakeScreen : Screen {
+    QRect geometry{0, 0, 640, 480};
+    QImage photograph;
+    std::optional<OLE_COLOR> picked;
+    QString failure;
+    bool placesWindows = true;
+    QRect primaryGeometry() const override { return geometry; }
+    QRect desktopGeometry() const override { return geometry; }
+    bool clientPlacesWindows() const override { return placesWindows; }
+    void Read(std::function<void(const Reading&)> done) override
+    {
+        const Reading reading{photograph, geometry, picked, photograph.isNull() && !picked ? failure : QString()};
+        QTimer::singleShot(0, [done = std::move(done), reading] { done(reading); });
+    }
+};
+
 struct FakeDesktop {
     TempDirFileSystem files;
     RecordingMessageBox messages;
@@ -23,16 +155,11 @@ struct FakeDesktop {
     FakeShell shell;
     FakeScreen screen;
     NoRegistry registry;
-
-    FakeDesktop()
-        : m_previous(setPlatform({&files, &messages, &menus, &clipboard, &colorDialog, &pointer, &shell, &screen, &registry}))
-    {
-    }
+    FakeDesktop() : m_previous(setPlatform({&files, &messages, &menus, &clipboard, &colorDialog, &pointer, &shell, &screen, &registry})) {}
     ~FakeDesktop() { setPlatform(m_previous); }
     FakeDesktop(const FakeDesktop&) = delete;
     FakeDesktop& operator=(const FakeDesktop&) = delete;
-
-    QString settingsFile() const { return files.exeFile(QStringLiteral("pvsetup.dat")); }
+    QString settingsFile() const { return files.exeDir.filePath(QStringLiteral("pvsetup.dat")); }
 
 private:
     Platform m_previous;

@@ -1,0 +1,217 @@
+// Colour values, checked against independent references: textbook HSL,
+// regular expressions for the typed forms, the WCAG formula written out
+// again, matrices worked out separately.
+#include "colour/ColourText.h"
+#include "colour/Contrast.h"
+#include "colour/PaletteBitmap.h"
+#include "colour/VisionSimulation.h"
+#include "colour/mCPUtils.h"
+
+#include <QHash>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QtTest>
+#include <cmath>
+
+using namespace mCPUtils;
+
+// Textbook HSL, the hue in degrees, in double precision.
+static void referenceHsl(double degrees, double s, double l, double rgb[3])
+{
+    const double c = (1 - std::abs(2 * l - 1)) * s, hp = std::fmod(degrees + 360.0, 360.0) / 60.0;
+    const double x = c * (1 - std::abs(std::fmod(hp, 2.0) - 1)), m = l - c / 2;
+    const double table[6][3] = {{c, x, 0}, {x, c, 0}, {0, c, x}, {0, x, c}, {x, 0, c}, {c, 0, x}};
+    for (int k = 0; k < 3; ++k)
+        rgb[k] = (table[std::min(5, int(hp))][k] + m) * 255;
+}
+
+// The accepted forms as regular expressions, not the parser's reading.
+static std::optional<OLE_COLOR> referenceParse(const QString& text, bool preferLong)
+{
+    const QString t = text.trimmed();
+    static QHash<QString, QRegularExpression> compiled;
+    const auto match = [&](const char* pattern) {
+        auto it = compiled.find(pattern);
+        if (it == compiled.end())
+            it = compiled.insert(pattern, QRegularExpression(QString("^(?:%1)$").arg(pattern), QRegularExpression::CaseInsensitiveOption));
+        return it->match(t);
+    };
+    const auto rrggbb = [](const QString& six) {
+        const uint v = six.toUInt(nullptr, 16);
+        return RGB(int(v >> 16), int((v >> 8) & 255), int(v & 255));
+    };
+    if (auto m = match("#([0-9a-f])([0-9a-f])([0-9a-f])"); m.hasMatch())
+        return RGB(m.captured(1).toInt(nullptr, 16) * 17, m.captured(2).toInt(nullptr, 16) * 17, m.captured(3).toInt(nullptr, 16) * 17);
+    if (auto m = match("#([0-9a-f]{6})"); m.hasMatch())
+        return rrggbb(m.captured(1));
+    if (auto m = match("&h([0-9a-f]{1,6})&?"); m.hasMatch())
+        return OLE_COLOR(m.captured(1).toUInt(nullptr, 16));
+    if (auto m = match(R"(rgb\(\s*(\d{1,8})\s*,\s*(\d{1,8})\s*,\s*(\d{1,8})\s*\))"); m.hasMatch()) {
+        const int r = m.captured(1).toInt(), g = m.captured(2).toInt(), b = m.captured(3).toInt();
+        return r > 255 || g > 255 || b > 255 ? std::nullopt : std::optional<OLE_COLOR>(RGB(r, g, b));
+    }
+    const bool digits = match("\\d{1,8}").hasMatch();
+    if (match("[0-9a-f]{6}").hasMatch() && !(preferLong && digits))
+        return rrggbb(t);
+    if (digits && t.toLong() <= 0xFFFFFF)
+        return OLE_COLOR(t.toLong());
+    return std::nullopt;
+}
+
+// The WCAG ratio of two greys, written out again.
+static double referenceRatio(int grey, int other)
+{
+    const auto lin = [](int c) {
+        const double v = c / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const double a = lin(grey), b = lin(other);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+static OLE_COLOR grey(int g) { return RGB(g, g, g); }
+static OLE_COLOR hex(unsigned h) { return RGB(int(h >> 16), int((h >> 8) & 255), int(h & 255)); }
+
+class TestColour : public QObject {
+    Q_OBJECT
+private slots:
+    void roundingAndHsl()
+    {
+        const std::pair<double, int> ties[] = {{127.5, 128}, {128.5, 128}, {131.9, 132}, {-0.5, 0}, {-1.5, -2},
+                                               {0.49999999999999994, 0}, {2147483646.5, 2147483646}};
+        for (const auto& [x, rounded] : ties)
+            QCOMPARE(RoundHalfEven(x), rounded);
+        // h in sextants, s, l; then r, g, b.
+        const float known[][6] = {{-0.95f, 1, 0.5f, 255, 0, 242}, {2.3f, 0, 0.5f, 128, 128, 128}, {4.2f, 0.7f, 1, 255, 255, 255},
+                                  {0, 0.5f, 0.5f, 191, 64, 64},   {0, 1, 0.75f, 255, 128, 128},  {0, 0.75f, 0.25f, 112, 16, 16}};
+        for (const auto& k : known) {
+            std::int32_t rgb[3];
+            HslToRgb(k[0], k[1], k[2], rgb[0], rgb[1], rgb[2]);
+            QCOMPARE(QList<int>({rgb[0], rgb[1], rgb[2]}), QList<int>({int(k[3]), int(k[4]), int(k[5])}));
+        }
+        for (int n = 0; n <= 240; ++n) // every hue number of the bar, against the textbook
+            for (int si = 0; si <= 100; si += 5)
+                for (int li = 0; li <= 100; li += 5) {
+                    std::int32_t rgb[3];
+                    HslToRgb(HueOfNumber(n), float(si / 100.0), float(li / 100.0), rgb[0], rgb[1], rgb[2]);
+                    double ref[3];
+                    referenceHsl(n * 1.5, float(si / 100.0), float(li / 100.0), ref);
+                    for (int c = 0; c < 3; ++c)
+                        if (std::abs(rgb[c] - ref[c]) > 1.0)
+                            QFAIL(qPrintable(QString("hue %1 s %2 l %3: %4 against %5").arg(n).arg(si).arg(li).arg(rgb[c]).arg(ref[c])));
+                }
+    }
+
+    void hueBarRows()
+    {
+        // row, hue number (2.4 a row, rounded), hue in sextants; past 200 the hue runs negative.
+        const std::tuple<int, int, float> rows[] = {{1, 2, 0.05f}, {2, 5, 0.125f}, {50, 120, 3.0f}, {83, 199, 4.975f},
+                                                    {84, 202, -0.95f}, {100, 240, 0.0f}};
+        for (const auto& [row, number, hue] : rows) {
+            QCOMPARE(HueNumberOfRow(row), number);
+            QCOMPARE(HueOfNumber(number), hue);
+            QVERIFY(std::abs(RowOfHue(hue) - (row == 100 ? 0 : row)) < 0.17);
+        }
+        QCOMPARE(HueOfNumber(200), 5.0f); // the last number before the wrap
+    }
+
+    void textForms()
+    {
+        const std::tuple<int, QString, QString, QString> forms[] = {{0x00336699, "&H336699", "3368601", "#996633"},
+                                                                    {0, "&H0", "0", "#000000"},
+                                                                    {0x00FF0000, "&HFF0000", "16711680", "#0000FF"}};
+        for (const auto& [v, hexText, longText, html] : forms)
+            QVERIFY(ToHexText(v) == hexText && ToLongText(v) == longText && ToHtmlText(v) == html);
+        const std::pair<QString, QString> html[] = {{"#ff0000", "255"}, {"0000FF", "16711680"}, {"", "0"}, {"#", "0"},
+                                                    {"#GGGGGG", ""}, {"#80 080", ""}, {"######", ""},
+                                                    {QString(100000, 'Z') + "#12AB34", "3451666"}, {QStringLiteral("#１２３４５６"), ""}};
+        for (const auto& [text, expected] : html)
+            QCOMPARE(HtmlToLongText(text), expected);
+    }
+
+    void typedColourForms()
+    {
+        const std::tuple<QString, bool, int> rows[] = { // text, in the LONG box, colour or -1
+            {"#0F8", false, int(RGB(0, 0xFF, 0x88))},    {"  #00ff80 ", false, int(RGB(0, 0xFF, 0x80))},
+            {"123456", false, int(RGB(0x12, 0x34, 0x56))}, {"123456", true, 123456},
+            {"RGB(1,2,3)", false, int(RGB(1, 2, 3))},     {"rgb(256, 0, 0)", false, -1},
+            {"&HFF8000", false, 0x00FF8000},             {"16777215", true, 16777215},
+            {"16777216", true, -1},                      {"#12345", false, -1}, {"-5", true, -1}};
+        for (const auto& [text, inLong, expected] : rows) {
+            const auto got = ColourText::Parse(text, inLong ? ColourText::Prefer::Long : ColourText::Prefer::Html);
+            QCOMPARE(got ? int(*got) : -1, expected);
+        }
+        QRandomGenerator rng(4242); // 100 000 random strings against the reference
+        const QString pieces[] = {"#", "&H", "&h", "rgb(", ")", ",", " ", "0", "1", "2", "5", "9", "a", "F", "f", "g", "&", "-", "255", "256", "x"};
+        for (int i = 0; i < 100000; ++i) {
+            QString s;
+            for (int k = rng.bounded(1, 9); k > 0; --k)
+                s += pieces[rng.bounded(int(std::size(pieces)))];
+            for (bool preferLong : {false, true})
+                if (ColourText::Parse(s, preferLong ? ColourText::Prefer::Long : ColourText::Prefer::Html) != referenceParse(s, preferLong))
+                    QFAIL(qPrintable(QString("\"%1\" (%2)").arg(s, preferLong ? "LONG box" : "HTML box")));
+        }
+    }
+
+    void paletteBitmapLayoutAndChannelOrder()
+    {
+        PaletteBitmap bmp;
+        bmp.InitPaletteBitmap(101, 101);
+        const QByteArray header(reinterpret_cast<const char*>(bmp.header().data()), 40);
+        QCOMPARE(header.toHex(), QByteArray("28000000" "65000000" "9bffffff" "0100" "2000") + QByteArray(48, '0'));
+        QCOMPARE(bmp.bits().size(), std::size_t(40804));
+        bmp.Fill(0.0f);
+        const std::uint8_t* p = &bmp.bits()[404 * 50]; // stored B, G, R, 0
+        QCOMPARE(QList<int>({p[0], p[1], p[2], p[3]}), QList<int>({0, 0, 255, 0}));
+        QCOMPARE(bmp.pixel(50, 50), 0xBF4040u);
+        QCOMPARE(bmp.pixel(100, 50), 0x808080u);
+    }
+
+    void contrastAgainstPublishedPairsAndEveryGrey()
+    {
+        const std::tuple<OLE_COLOR, OLE_COLOR, QString, QString> pairs[] = {
+            {grey(0), grey(255), "21.00:1", "AAA"},         {grey(255), grey(0), "21.00:1", "AAA"},
+            {grey(0x77), grey(255), "4.47:1", "AA Large"}, {grey(0x76), grey(255), "4.54:1", "AA"},
+            {0x00336699, 0x00336699, "1.00:1", "Fail"}};
+        for (const auto& [fore, back, shown, best] : pairs) {
+            const double r = Contrast::Ratio(fore, back);
+            QVERIFY(Contrast::FormatRatio(r) == shown && Contrast::BestGrade(r) == best);
+        }
+        // What is shown is the true ratio cut (not rounded) to hundredths, and
+        // a grade passes exactly when the ratio reaches it.
+        for (int other : {0, 255})
+            for (int g = 0; g < 256; ++g) {
+                const double truth = referenceRatio(g, other), r = Contrast::Ratio(grey(g), grey(other));
+                const long cut = static_cast<long>(truth * 100.0);
+                QCOMPARE(Contrast::FormatRatio(r), QString("%1.%2:1").arg(cut / 100).arg(cut % 100, 2, 10, QLatin1Char('0')));
+                const Contrast::Grades grades = Contrast::GradesOf(r);
+                QVERIFY(grades.aaNormal == (truth >= 4.5) && grades.aaLarge == (truth >= 3.0) && grades.aaaNormal == (truth >= 7.0));
+            }
+        QVERIFY(Contrast::GradesOf(4.5).aaNormal && Contrast::GradesOf(4.5).aaaLarge); // exactly on a threshold
+        QVERIFY(Contrast::GradesOf(3.0).aaLarge && Contrast::GradesOf(7.0).aaaNormal);
+        QVERIFY(!Contrast::GradesOf(2.999).aaLarge && !Contrast::GradesOf(6.999).aaaNormal);
+        QVERIFY(Contrast::GradeTable(4.47).contains("AA normal text (4.5:1): fail"));
+    }
+
+    void visionSimulations()
+    {
+        const OLE_COLOR inputs[] = {hex(0xFF0000), hex(0x00FF00), hex(0x0000FF), hex(0x336699), hex(0xFFCC00)};
+        // Worked out separately from the published matrices.
+        const std::pair<VisionSimulation::Kind, std::array<unsigned, 5>> rows[] = {
+            {VisionSimulation::Protanopia, {0x6D5F00, 0xFFE500, 0x0059FF, 0x50699B, 0xE6CA00}},
+            {VisionSimulation::Deuteranopia, {0xA39000, 0xEFD63A, 0x003DFB, 0x425F98, 0xF2D820}},
+            {VisionSimulation::Tritanopia, {0xFF000F, 0x00F7D9, 0x006B96, 0x007278, 0xFFB9AE}},
+            {VisionSimulation::Achromatopsia, {0x7F7F7F, 0xDCDCDC, 0x4C4C4C, 0x636363, 0xD2D2D2}},
+            {VisionSimulation::Normal, {0xFF0000, 0x00FF00, 0x0000FF, 0x336699, 0xFFCC00}}};
+        for (const auto& [kind, expected] : rows) {
+            for (int i = 0; i < 5; ++i)
+                QCOMPARE(VisionSimulation::Simulate(inputs[i], kind), hex(expected[size_t(i)]));
+            for (int g = 0; g < 256; g += 5) { // greys stay grey, within a step of rounding
+                const OLE_COLOR s = VisionSimulation::Simulate(grey(g), kind);
+                QVERIFY(std::abs(RedOf(s) - g) <= 1 && RedOf(s) == GreenOf(s) && GreenOf(s) == BlueOf(s));
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestColour)
+#include "tst_Colour.moc"

@@ -1,0 +1,414 @@
+// The RGB sliders: their rules, their pictures, and the control under the
+// user's hands (events sent to the window as the desktop delivers them).
+#include "fakes/FakeDesktop.h"
+#include "platform/QtColour.h"
+#include "sliders/RampSource.h"
+#include "sliders/mRampPictures.h"
+#include "sliders/mSliderRules.h"
+#include "sliders/vRGBSliders.h"
+#include "widgets/PropertyBag.h"
+#include "widgets/SurfaceBox.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <cmath>
+
+using namespace mSliderRules;
+
+static OLE_COLOR at(const vRGBSliders& s, int x, int y) { return FromQRgb(s.surface().pixel(x, y)); }
+static QString boxes(const vRGBSliders& s)
+{
+    return s.txtColor(0)->text() + ',' + s.txtColor(1)->text() + ',' + s.txtColor(2)->text();
+}
+
+class TestSliders : public QObject {
+    Q_OBJECT
+    std::unique_ptr<FakeDesktop> m_desk;
+    std::unique_ptr<vRGBSliders> m_s;
+    OLE_COLOR pal(QPalette::ColorRole r) const { return FromQColor(m_s->palette().color(r)); }
+    void setRgb(int r, int g, int b) { m_s->setcRedValue(r), m_s->setcGreenValue(g), m_s->setcBlueValue(b); }
+
+private slots:
+    void init()
+    {
+        m_desk = std::make_unique<FakeDesktop>();
+        m_s = std::make_unique<vRGBSliders>();
+        m_s->resize(132, 80);
+        m_s->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_s.get()));
+    }
+    void cleanup() { m_s.reset(), m_desk.reset(); }
+
+    void rules()
+    {
+        const int web[][2] = {{0, 0}, {25, 0}, {26, 51}, {76, 51}, {77, 102}, {127, 102}, {128, 153}, {178, 153},
+                              {179, 204}, {229, 204}, {230, 255}, {-1, 0}, {300, 0}};
+        for (const auto& r : web)
+            QVERIFY2(WebSafeLevel(r[0]) == r[1], qPrintable(QString::number(r[0])));
+        // Grey = .3R + .59G + .11B, each term rounded; 54, 103 and 205 snap to web-safe greys.
+        const int grey[][4] = {{255, 255, 255, 255}, {254, 254, 254, 254}, {255, 0, 0, 76}, {0, 0, 50, 6},
+                               {180, 0, 0, 51}, {0, 175, 0, 102}, {255, 218, 0, 204}, {204, 204, 204, 203}};
+        for (const auto& r : grey)
+            QVERIFY2(GreyLevel(r[0], r[1], r[2]) == r[3], qPrintable(QString::number(r[3])));
+        const std::pair<QString, int> texts[] = {{"007", 7}, {"12ab", 12}, {" 7", 7}, {"-3", -3}, {"abc", 0},
+                                                 {QStringLiteral("１２"), 0}, {"", 0}, {QString(40, '9'), 1000000000}};
+        for (const auto& [text, n] : texts) {
+            QCOMPARE(LeadingNumber(text), n);
+            QCOMPARE(IsPlainDigits(text), text == "007" || n == 1000000000);
+        }
+        QCOMPARE(GradientComponent(0, 255, 1, 2), 128); // 127.5 to the even 128
+        QCOMPARE(ChannelsOf(-1).red, -1);                // an unreadable pixel
+    }
+
+    void rampPictures()
+    {
+        const QImage& spectrum = mRampPictures::RampPicture(0);
+        // Row 7 holds the pure hues red through magenta and back towards red,
+        // against the textbook hue formula within one step of rounding.
+        for (int x = 0; x < 190; ++x) {
+            const auto channel = [&](double offset) {
+                const double k = std::fmod(offset + x * 6.0 / 190.0, 6.0);
+                return 255.0 * (1.0 - std::max(0.0, std::min({k, 4.0 - k, 1.0})));
+            };
+            const QRgb px = spectrum.pixel(x, 7);
+            QVERIFY2(std::abs(qRed(px) - channel(5)) <= 1 && std::abs(qGreen(px) - channel(3)) <= 1
+                         && std::abs(qBlue(px) - channel(1)) <= 1, qPrintable(QString::number(x)));
+        }
+        for (int i = 0; i < 4; ++i) // the swatch end: white over black
+            QVERIFY(mRampPictures::RampPicture(i).pixel(193, 6) == qRgb(255, 255, 255)
+                    && mRampPictures::RampPicture(i).pixel(193, 7) == qRgb(0, 0, 0));
+        // Web-safe greys: steps 19, 38, 38, 38, 38, 19 columns wide.
+        const int edges[][2] = {{18, 0}, {19, 52}, {56, 52}, {57, 102}, {95, 153}, {170, 204}, {171, 255}, {189, 255}};
+        for (const auto& e : edges)
+            QCOMPARE(qRed(mRampPictures::RampPicture(3).pixel(e[0], 5)), e[1]);
+    }
+
+    void settingAChannelClampsAndRaisesChangeOncePerChangedBox()
+    {
+        QSignalSpy notes(m_s.get(), &vRGBSliders::PropertyChanged);
+        const int values[][2] = {{300, 255}, {-5, 0}, {100000, 255}, {77, 77}};
+        for (const auto& v : values) {
+            m_s->setcGreenValue(v[0]);
+            QCOMPARE(boxes(*m_s), "0," + QString::number(v[1]) + ",0");
+            QCOMPARE(m_s->CurrentColor(), v[1] * 256);
+        }
+        QCOMPARE(notes.count(), 4);
+        QCOMPARE(notes[0][0].toString(), QStringLiteral("cGreenValue"));
+        QList<OLE_COLOR> seen;
+        connect(m_s.get(), &vRGBSliders::Change, this, [&] { seen.append(m_s->CurrentColor()); });
+        setRgb(0, 77, 0); // the same values change no box
+        setRgb(0x99, 0x66, 0x33);
+        QCOMPARE(seen, (QList<OLE_COLOR>{0x004D99, 0x006699, 0x336699}));
+        QCOMPARE(m_s->HTMLColor(), QStringLiteral("#996633"));
+    }
+
+    void pastedAndClearedBoxesHoldTheDigitsOfTheirValue_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("changes");
+        QTest::newRow("cleared: a selected 0") << "" << "0" << 2;
+        QTest::newRow("number then letters") << "12ab" << "12" << 2;
+        QTest::newRow("leading blank") << " 7" << "7" << 2;
+        QTest::newRow("negative") << "-3" << "0" << 2;
+        QTest::newRow("letters") << "abc" << "0" << 2;
+        QTest::newRow("fullwidth digits") << QStringLiteral("１２") << "0" << 2;
+        QTest::newRow("too large") << "999" << "255" << 2;
+        QTest::newRow("plain") << "42" << "42" << 1;
+    }
+    void pastedAndClearedBoxesHoldTheDigitsOfTheirValue()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, shown);
+        QFETCH(int, changes);
+        m_s->setcBlueValue(45);
+        m_s->txtColor(1)->setFocus();
+        QTest::keyClick(m_s->txtColor(1), Qt::Key_Tab); // entering a box selects it all
+        QLineEdit* blue = m_s->txtColor(2);
+        QTRY_COMPARE(blue->selectedText(), QStringLiteral("45"));
+        QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
+        input.isEmpty() ? blue->clear() : blue->insert(input); // what a paste from the box's menu does
+        QCOMPARE(blue->text(), shown);
+        QCOMPARE(m_s->CurrentColor(), shown.toInt() * 65536);
+        QCOMPARE(spy.count(), changes);
+        if (input.isEmpty())
+            QCOMPARE(blue->selectedText(), QStringLiteral("0"));
+    }
+
+    void entryKeysAsX11SendsThem_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("Delete carries 0x7F") << "123" << 0 << int(Qt::Key_Delete) << 0 << "\x7f" << "23";
+        QTest::newRow("Backspace") << "123" << 3 << int(Qt::Key_Backspace) << 0 << "\b" << "12";
+        QTest::newRow("letter refused") << "123" << 3 << int(Qt::Key_A) << 0 << "a" << "123";
+        QTest::newRow("blank refused") << "12" << 2 << int(Qt::Key_Space) << 0 << " " << "12";
+        QTest::newRow("typed 999 clamps") << "99" << 2 << int(Qt::Key_9) << 0 << "9" << "255";
+        QTest::newRow("Ctrl+A then a digit") << "123" << 1 << int(Qt::Key_A) << ctrl << "\x01" << "7";
+        QTest::newRow("Ctrl+X cuts the selection") << "123" << 3 << int(Qt::Key_X) << ctrl << "\x18" << "0";
+        QTest::newRow("Ctrl+V pastes through the rules") << "123" << 3 << int(Qt::Key_V) << ctrl << "\x16" << "12";
+        QTest::newRow("Ctrl+Z undoes") << "12" << 2 << int(Qt::Key_Z) << ctrl << "\x1a" << "12";
+        QTest::newRow("Up") << "5" << 1 << int(Qt::Key_Up) << 0 << "" << "6";
+        QTest::newRow("Up at the top") << "255" << 3 << int(Qt::Key_Up) << 0 << "" << "255";
+        QTest::newRow("Down at the bottom") << "0" << 1 << int(Qt::Key_Down) << 0 << "" << "0";
+        QTest::newRow("Page Up") << "100" << 3 << int(Qt::Key_PageUp) << 0 << "" << "116";
+        QTest::newRow("Page Up at the top") << "250" << 3 << int(Qt::Key_PageUp) << 0 << "" << "255";
+        QTest::newRow("Page Down") << "20" << 2 << int(Qt::Key_PageDown) << 0 << "" << "4";
+    }
+    void entryKeysAsX11SendsThem()
+    {
+        QFETCH(QString, start);
+        QFETCH(int, cursor);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QLineEdit* green = m_s->txtColor(1);
+        QWindow* window = m_s->windowHandle();
+        m_s->activateWindow();
+        green->setFocus();
+        QTRY_VERIFY(green->hasFocus());
+        QTest::qWait(0); // the queued select-all of the focus
+        m_s->setcGreenValue(start.toInt());
+        green->deselect();
+        green->setCursorPosition(cursor);
+        if (key == Qt::Key_X || key == Qt::Key_V)
+            green->selectAll();
+        QGuiApplication::clipboard()->setText(QStringLiteral("12ab"));
+        if (key == Qt::Key_Z) // something to undo: one more digit typed
+            QTest::sendKeyEvent(QTest::Click, window, Qt::Key_4, QStringLiteral("4"), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, window, Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
+        if (key == Qt::Key_A && modifiers)
+            QTest::sendKeyEvent(QTest::Click, window, Qt::Key_7, QStringLiteral("7"), Qt::NoModifier);
+        QCOMPARE(green->text(), shown);
+        QCOMPARE(int(m_s->cGreenValue()), shown.toInt());
+    }
+
+    void pointerSetsTheChannelUnderIt_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("webSafe");
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QString>("boxes");
+        QTest::addColumn<int>("changes"); // two for a changed box, one for each other event on a ramp row
+        QTest::newRow("left end") << 132 << false << QPoint(5, 20) << QPoint(5, 20) << "0,0,0" << 2;
+        QTest::newRow("right end") << 132 << false << QPoint(92, 20) << QPoint(92, 20) << "255,0,0" << 3;
+        QTest::newRow("middle: 45 * 255 / 87 = 131.9") << 132 << false << QPoint(50, 37) << QPoint(50, 37) << "132,0,0" << 3;
+        QTest::newRow("dragged beyond the right end") << 132 << false << QPoint(50, 30) << QPoint(200, 30) << "255,0,0" << 5;
+        QTest::newRow("top of the green zone") << 132 << false << QPoint(50, 38) << QPoint(50, 38) << "0,132,0" << 3;
+        QTest::newRow("blue zone") << 132 << false << QPoint(70, 75) << QPoint(70, 75) << "0,0,191" << 3;
+        QTest::newRow("above all zones: still raised") << 132 << false << QPoint(50, 13) << QPoint(50, 13) << "0,0,0" << 2;
+        QTest::newRow("dragged below all zones") << 132 << false << QPoint(50, 20) << QPoint(50, 86) << "132,0,0" << 4;
+        QTest::newRow("caption R") << 132 << false << QPoint(4, 6) << QPoint(4, 7) << "0,0,0" << 0;
+        QTest::newRow("caption B") << 132 << false << QPoint(4, 54) << QPoint(4, 55) << "0,0,0" << 0;
+        QTest::newRow("strip beside the ramps") << 132 << false << QPoint(101, 40) << QPoint(101, 41) << "0,0,0" << 0;
+        const int snap132[][2] = {{25, 51}, {45, 102}, {66, 204}, {86, 255}};
+        for (const auto& r : snap132)
+            QTest::addRow("web-safe 132 at %d", r[0]) << 132 << true << QPoint(r[0], 40) << QPoint(r[0], 40) << QString("0,%1,0").arg(r[1]) << 3;
+        const int snap146[][2] = {{66, 153}, {86, 204}, {106, 255}};
+        for (const auto& r : snap146)
+            QTest::addRow("web-safe 146 at %d", r[0]) << 146 << true << QPoint(r[0], 40) << QPoint(r[0], 40) << QString("0,%1,0").arg(r[1]) << 3;
+    }
+    void pointerSetsTheChannelUnderIt()
+    {
+        QFETCH(int, width);
+        QFETCH(bool, webSafe);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QString, boxes);
+        QFETCH(int, changes);
+        m_s->resize(width, 80);
+        if (webSafe)
+            QVERIFY(m_s->setcRampStyle(3) && m_s->setcRampStyle(0));
+        QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
+        QWindow* window = m_s->windowHandle();
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(window, to);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, to);
+        QCOMPARE(::boxes(*m_s), boxes);
+        QCOMPARE(spy.count(), changes);
+    }
+
+    void otherButtonsSetNothingAndTheRightOneOpensTheRampMenu()
+    {
+        QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
+        QWindow* window = m_s->windowHandle();
+        m_desk->menus.answer = 1;
+        QTest::mouseClick(window, Qt::RightButton, Qt::NoModifier, QPoint(80, 20));
+        QTest::mouseClick(window, Qt::MiddleButton, Qt::NoModifier, QPoint(80, 20));
+        QCOMPARE(boxes(*m_s), QStringLiteral("0,0,0"));
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(m_desk->menus.shownItems.size(), 1);
+        QStringList captions;
+        for (const auto& item : m_desk->menus.shownItems[0])
+            captions.append(item.caption);
+        QCOMPARE(captions, QStringList({"RGB Spectrum", "Greyscale Ramp", "-", "Make Ramp Web Safe"}));
+        QCOMPARE(m_s->cRampStyle(), 1);
+        QCOMPARE(m_s->picRamp()->picture().pixel(189, 3), qRgb(255, 255, 255)); // greyscale shown
+
+        // Web Safe rewrites the boxes, one Change per changed box; style 3 toggles it back.
+        setRgb(100, 200, 30);
+        spy.clear();
+        m_desk->menus.answer = 3;
+        QTest::mouseClick(window, Qt::RightButton, Qt::NoModifier, QPoint(80, 20));
+        QCOMPARE(boxes(*m_s), QStringLiteral("102,204,51"));
+        QCOMPARE(spy.count(), 3);
+        QCOMPARE(m_s->mnuRampCaption(3), QStringLiteral("Show non-Web Safe Ramp"));
+        QVERIFY(m_s->setcRampStyle(0));
+        QCOMPARE(qRed(m_s->picRamp()->picture().pixel(30, 9)) % 51, 0);
+        QVERIFY(m_s->setcRampStyle(3));
+        QVERIFY(!m_s->WebSafe() && m_s->cRampStyle() == 3);
+        QCOMPARE(boxes(*m_s), QStringLiteral("102,204,51"));
+        QVERIFY(!m_s->setBorderStyle(40000) && !m_s->setcRampStyle(-40000)); // outside 16 bits: refused
+        QCOMPARE(m_s->cRampStyle(), 3);
+    }
+
+    void takingTheColourUnderTheRampSource_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("pixel");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("changes");
+        QTest::newRow("spectrum takes the pixel") << 0 << 0x00336699 << "153,102,51" << 3;
+        QTest::newRow("greyscale") << 1 << 0x000000B4 << "51,51,51" << 3;
+        QTest::newRow("style 2 does nothing") << 2 << 0x00FFFFFF << "0,0,0" << 0;
+        QTest::newRow("unreadable pixel gives black") << 0 << -1 << "0,0,0" << 2;
+    }
+    void takingTheColourUnderTheRampSource()
+    {
+        QFETCH(int, style);
+        QFETCH(int, pixel);
+        QFETCH(QString, expected);
+        QFETCH(int, changes);
+        QVERIFY(m_s->setcRampStyle(style));
+        struct : RampSource {
+            QImage image{4, 4, QImage::Format_RGB32};
+            std::int32_t GetPixel(int x, int y) const override { return image.valid(x, y) ? FromQRgb(image.pixel(x, y)) : -1; }
+            int Top() const override { return 0; }
+        } src;
+        src.image.fill(ToQColor(pixel));
+        QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
+        m_s->GetFromRamp(1, 0, pixel == -1 ? 10.5 : 2.5, 1.5, src); // 10.5 lies outside the source
+        QCOMPARE(boxes(*m_s), expected);
+        QCOMPARE(spy.count(), changes);
+    }
+
+    void loadedPropertiesAreKeptAndSavedAgain_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("loaded");
+        QTest::newRow("greyscale") << 1 << 1;
+        QTest::newRow("stored 3 turns web-safe on") << 3 << 3;
+        QTest::newRow("unknown style loads as spectrum") << 9 << 0;
+        QTest::newRow("negative style loads as spectrum") << -4 << 0;
+    }
+    void loadedPropertiesAreKeptAndSavedAgain()
+    {
+        QFETCH(int, style);
+        QFETCH(int, loaded);
+        PropertyBag bag;
+        bag.WriteProperty("cRedValue", QVariant::fromValue<qint16>(200), 0);
+        bag.WriteProperty("cRampStyle", QVariant::fromValue<qint16>(style), 0);
+        QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
+        m_s->UserControl_ReadProperties(bag);
+        QCOMPARE(m_s->HTMLColor(), QStringLiteral("#C80000"));
+        QCOMPARE(m_s->txtColor(0)->text(), QStringLiteral("0")); // the boxes are the picker's to set
+        QCOMPARE(m_s->cRampStyle(), loaded);
+        QCOMPARE(m_s->WebSafe(), loaded == 3);
+        QCOMPARE(spy.count(), 0);
+        PropertyBag saved; // only what differs from the defaults, in order
+        m_s->UserControl_WriteProperties(saved);
+        QCOMPARE(saved.keys(), loaded ? QStringList({"cRedValue", "cRampStyle"}) : QStringList{"cRedValue"});
+    }
+
+    void rampsEdgesAndBordersAreDrawnFromTheBoxes()
+    {
+        m_s->setcGreenValue(128);
+        m_s->DrawRamps();
+        for (int i = 1; i <= 84; ++i) // red ramp, band 5..92: column 5 + i holds red 3 * i
+            QCOMPARE(at(*m_s, 5 + i, 17), RGB(3 * i, 128, 0));
+        QCOMPARE(at(*m_s, 90, 17), RGB(255, 128, 0));
+        QCOMPARE(at(*m_s, 6, 41), RGB(0, 3, 0));
+        QCOMPARE(at(*m_s, 50, 66), RGB(0, 128, 135));
+        const auto c = mDraw::EdgeColours::FromPalette(m_s->palette());
+        QCOMPARE(at(*m_s, 5, 17), FromQColor(c.darkShadow));
+        QCOMPARE(at(*m_s, 91, 17), FromQColor(c.highlight));
+        // Border styles: outer top-left, inner top-left, outer bottom-right.
+        const QColor rows[4][3] = {{c.shadow, c.darkShadow, c.highlight}, {c.light, c.highlight, c.darkShadow},
+                                   {c.shadow, c.highlight, c.highlight}, {c.light, c.darkShadow, c.darkShadow}};
+        for (int style = 1; style <= 4; ++style) {
+            QVERIFY(m_s->setBorderStyle(style));
+            m_s->DrawRamps();
+            QCOMPARE(at(*m_s, 60, 0), FromQColor(rows[style - 1][0]));
+            QCOMPARE(at(*m_s, 60, 1), FromQColor(rows[style - 1][1]));
+            QCOMPARE(at(*m_s, 131, 40), FromQColor(rows[style - 1][2]));
+        }
+        m_s->resize(140, 80);
+        QVERIFY(m_s->setBorderStyle(5));
+        m_s->DrawRamps();
+        QCOMPARE(at(*m_s, 139, 40), FromQColor(c.highlight));
+        QCOMPARE(at(*m_s, 138, 40), pal(QPalette::Window));
+        QVERIFY(m_s->setBorderStyle(7)); // no border: the old one stays
+        m_s->DrawRamps();
+        QCOMPARE(at(*m_s, 139, 40), FromQColor(c.highlight));
+        for (int w : {49, 47, 46, 10, 0}) { // narrow bands draw without fault
+            m_s->resize(w, 80);
+            m_s->DrawRamps();
+            m_s->setcRedValue(w);
+        }
+        m_s->resize(49, 80); // n = 2: 0, 128, 255 across a four-pixel band
+        m_s->DrawRamps();
+        QCOMPARE(qGreen(m_s->surface().pixel(6, 41)), 128);
+    }
+
+    void markersStandAtTheValuesFromFirstShow()
+    {
+        // As the picker does at start-up: values set while hidden.
+        vRGBSliders fresh;
+        fresh.resize(132, 80);
+        fresh.setcRedValue(255);
+        fresh.setcBlueValue(128);
+        fresh.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        const OLE_COLOR fg = FromQColor(fresh.palette().color(QPalette::WindowText));
+        const OLE_COLOR bg = FromQColor(fresh.palette().color(QPalette::Window));
+        QCOMPARE(at(fresh, 92, 22), fg); // apex on the ramp's bottom line at 255
+        QCOMPARE(at(fresh, 87, 27), fg); // base, both ends
+        QCOMPARE(at(fresh, 97, 27), fg);
+        QCOMPARE(at(fresh, 92, 26), bg); // hollow
+        QCOMPARE(at(fresh, 5, 22), bg);
+        QCOMPARE(fresh.MarkerRect(2).left, 44); // 128 of 255 along 87 pixels: 43.7
+        fresh.setcRedValue(0);
+        QCOMPARE(at(fresh, 92, 22), bg); // the old marker erased
+        QCOMPARE(at(fresh, 5, 22), fg);
+        fresh.setcRedValue(255);
+        fresh.resize(146, 80);
+        QCOMPARE(fresh.MarkerRect(0).left, 0); // left end until the next change
+        fresh.setcGreenValue(1);
+        QCOMPARE(fresh.MarkerRect(0).left, 101);
+    }
+
+    void aBurstOfChangesGivesOneRedraw()
+    {
+        QTest::qWait(60); // let the start-up redraw go by
+        const int before = m_s->rampRedrawCount();
+        for (int i = 1; i <= 100; ++i)
+            m_s->setcBlueValue(i);
+        m_s->setcGreenValue(200);
+        QCOMPARE(m_s->rampRedrawCount(), before);
+        QTRY_COMPARE(m_s->rampRedrawCount(), before + 1);
+        QTest::qWait(60);
+        QCOMPARE(m_s->rampRedrawCount(), before + 1);
+        QCOMPARE(at(*m_s, 6, 17), RGB(3, 200, 100)); // the values in the boxes at the tick
+    }
+};
+
+QTEST_MAIN(TestSliders)
+#include "tst_Sliders.moc"
