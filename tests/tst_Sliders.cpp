@@ -103,91 +103,60 @@ private slots:
         QCOMPARE(m_s->HTMLColor(), QStringLiteral("#996633"));
     }
 
-    void pastedAndClearedBoxesHoldTheDigitsOfTheirValue_data()
-    {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("changes");
-        QTest::newRow("cleared: a selected 0") << "" << "0" << 2;
-        QTest::newRow("number then letters") << "12ab" << "12" << 2;
-        QTest::newRow("leading blank") << " 7" << "7" << 2;
-        QTest::newRow("negative") << "-3" << "0" << 2;
-        QTest::newRow("letters") << "abc" << "0" << 2;
-        QTest::newRow("fullwidth digits") << QStringLiteral("１２") << "0" << 2;
-        QTest::newRow("too large") << "999" << "255" << 2;
-        QTest::newRow("plain") << "42" << "42" << 1;
-    }
     void pastedAndClearedBoxesHoldTheDigitsOfTheirValue()
     {
-        QFETCH(QString, input);
-        QFETCH(QString, shown);
-        QFETCH(int, changes);
-        m_s->setcBlueValue(45);
-        m_s->txtColor(1)->setFocus();
-        QTest::keyClick(m_s->txtColor(1), Qt::Key_Tab); // entering a box selects it all
+        // Pasted text (what the box's own menu does), and the changes it raises.
+        const std::tuple<QString, QString, int> rows[] = {{"", "0", 2}, {"12ab", "12", 2}, {" 7", "7", 2}, {"-3", "0", 2},
+                                                          {"abc", "0", 2}, {QStringLiteral("１２"), "0", 2}, {"999", "255", 2},
+                                                          {"42", "42", 1}};
         QLineEdit* blue = m_s->txtColor(2);
-        QTRY_COMPARE(blue->selectedText(), QStringLiteral("45"));
-        QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
-        input.isEmpty() ? blue->clear() : blue->insert(input); // what a paste from the box's menu does
-        QCOMPARE(blue->text(), shown);
-        QCOMPARE(m_s->CurrentColor(), shown.toInt() * 65536);
-        QCOMPARE(spy.count(), changes);
-        if (input.isEmpty())
-            QCOMPARE(blue->selectedText(), QStringLiteral("0"));
+        for (const auto& [input, shown, changes] : rows) {
+            m_s->setcBlueValue(45);
+            m_s->txtColor(1)->setFocus();
+            QTest::keyClick(m_s->txtColor(1), Qt::Key_Tab); // entering a box selects it all
+            QTRY_COMPARE(blue->selectedText(), QStringLiteral("45"));
+            QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
+            input.isEmpty() ? blue->clear() : blue->insert(input);
+            QCOMPARE(blue->text(), shown);
+            QCOMPARE(m_s->CurrentColor(), shown.toInt() * 65536);
+            QCOMPARE(spy.count(), changes);
+            QCOMPARE(blue->selectedText(), input.isEmpty() ? QStringLiteral("0") : QString()); // cleared: a selected 0
+        }
     }
 
-    void entryKeysAsX11SendsThem_data()
-    {
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<int>("cursor");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shown");
-        const int ctrl = Qt::ControlModifier;
-        QTest::newRow("Delete carries 0x7F") << "123" << 0 << int(Qt::Key_Delete) << 0 << "\x7f" << "23";
-        QTest::newRow("Backspace") << "123" << 3 << int(Qt::Key_Backspace) << 0 << "\b" << "12";
-        QTest::newRow("letter refused") << "123" << 3 << int(Qt::Key_A) << 0 << "a" << "123";
-        QTest::newRow("blank refused") << "12" << 2 << int(Qt::Key_Space) << 0 << " " << "12";
-        QTest::newRow("typed 999 clamps") << "99" << 2 << int(Qt::Key_9) << 0 << "9" << "255";
-        QTest::newRow("Ctrl+A then a digit") << "123" << 1 << int(Qt::Key_A) << ctrl << "\x01" << "7";
-        QTest::newRow("Ctrl+X cuts the selection") << "123" << 3 << int(Qt::Key_X) << ctrl << "\x18" << "0";
-        QTest::newRow("Ctrl+V pastes through the rules") << "123" << 3 << int(Qt::Key_V) << ctrl << "\x16" << "12";
-        QTest::newRow("Ctrl+Z undoes") << "12" << 2 << int(Qt::Key_Z) << ctrl << "\x1a" << "12";
-        QTest::newRow("Up") << "5" << 1 << int(Qt::Key_Up) << 0 << "" << "6";
-        QTest::newRow("Up at the top") << "255" << 3 << int(Qt::Key_Up) << 0 << "" << "255";
-        QTest::newRow("Down at the bottom") << "0" << 1 << int(Qt::Key_Down) << 0 << "" << "0";
-        QTest::newRow("Page Up") << "100" << 3 << int(Qt::Key_PageUp) << 0 << "" << "116";
-        QTest::newRow("Page Up at the top") << "250" << 3 << int(Qt::Key_PageUp) << 0 << "" << "255";
-        QTest::newRow("Page Down") << "20" << 2 << int(Qt::Key_PageDown) << 0 << "" << "4";
-    }
     void entryKeysAsX11SendsThem()
     {
-        QFETCH(QString, start);
-        QFETCH(int, cursor);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(QString, text);
-        QFETCH(QString, shown);
+        const int ctrl = Qt::ControlModifier;
+        struct Row {
+            const char *start; int cursor; Qt::Key key; int modifiers; const char *text, *shown;
+        } rows[] = {{"123", 0, Qt::Key_Delete, 0, "\x7f", "23"},  {"123", 3, Qt::Key_Backspace, 0, "\b", "12"},
+                    {"123", 3, Qt::Key_A, 0, "a", "123"},         {"12", 2, Qt::Key_Space, 0, " ", "12"},
+                    {"99", 2, Qt::Key_9, 0, "9", "255"},          {"123", 1, Qt::Key_A, ctrl, "\x01", "7"}, // then a 7
+                    {"123", 3, Qt::Key_X, ctrl, "\x18", "0"},     {"123", 3, Qt::Key_V, ctrl, "\x16", "12"},
+                    {"12", 2, Qt::Key_Z, ctrl, "\x1a", "12"},     {"5", 1, Qt::Key_Up, 0, "", "6"},
+                    {"255", 3, Qt::Key_Up, 0, "", "255"},         {"0", 1, Qt::Key_Down, 0, "", "0"},
+                    {"100", 3, Qt::Key_PageUp, 0, "", "116"},     {"250", 3, Qt::Key_PageUp, 0, "", "255"},
+                    {"20", 2, Qt::Key_PageDown, 0, "", "4"}};
         QLineEdit* green = m_s->txtColor(1);
         QWindow* window = m_s->windowHandle();
         m_s->activateWindow();
         green->setFocus();
         QTRY_VERIFY(green->hasFocus());
         QTest::qWait(0); // the queued select-all of the focus
-        m_s->setcGreenValue(start.toInt());
-        green->deselect();
-        green->setCursorPosition(cursor);
-        if (key == Qt::Key_X || key == Qt::Key_V)
-            green->selectAll();
-        QGuiApplication::clipboard()->setText(QStringLiteral("12ab"));
-        if (key == Qt::Key_Z) // something to undo: one more digit typed
-            QTest::sendKeyEvent(QTest::Click, window, Qt::Key_4, QStringLiteral("4"), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Click, window, Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
-        if (key == Qt::Key_A && modifiers)
-            QTest::sendKeyEvent(QTest::Click, window, Qt::Key_7, QStringLiteral("7"), Qt::NoModifier);
-        QCOMPARE(green->text(), shown);
-        QCOMPARE(int(m_s->cGreenValue()), shown.toInt());
+        for (const Row& r : rows) {
+            QGuiApplication::clipboard()->setText(QStringLiteral("12ab"));
+            m_s->setcGreenValue(QString(r.start).toInt());
+            green->deselect();
+            green->setCursorPosition(r.cursor);
+            if (r.key == Qt::Key_X || r.key == Qt::Key_V)
+                green->selectAll();
+            if (r.key == Qt::Key_Z) // something to undo: one more digit typed
+                QTest::sendKeyEvent(QTest::Click, window, Qt::Key_4, QStringLiteral("4"), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, window, r.key, QString::fromLatin1(r.text), Qt::KeyboardModifiers(r.modifiers));
+            if (r.key == Qt::Key_A && r.modifiers)
+                QTest::sendKeyEvent(QTest::Click, window, Qt::Key_7, QStringLiteral("7"), Qt::NoModifier);
+            QVERIFY2(green->text() == r.shown && m_s->cGreenValue() == QString(r.shown).toInt(), r.shown);
+        }
     }
 
     void pointerSetsTheChannelUnderIt_data()
@@ -270,62 +239,43 @@ private slots:
         QCOMPARE(m_s->cRampStyle(), 3);
     }
 
-    void takingTheColourUnderTheRampSource_data()
-    {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<int>("pixel");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<int>("changes");
-        QTest::newRow("spectrum takes the pixel") << 0 << 0x00336699 << "153,102,51" << 3;
-        QTest::newRow("greyscale") << 1 << 0x000000B4 << "51,51,51" << 3;
-        QTest::newRow("style 2 does nothing") << 2 << 0x00FFFFFF << "0,0,0" << 0;
-        QTest::newRow("unreadable pixel gives black") << 0 << -1 << "0,0,0" << 2;
-    }
     void takingTheColourUnderTheRampSource()
     {
-        QFETCH(int, style);
-        QFETCH(int, pixel);
-        QFETCH(QString, expected);
-        QFETCH(int, changes);
-        QVERIFY(m_s->setcRampStyle(style));
         struct : RampSource {
             QImage image{4, 4, QImage::Format_RGB32};
             std::int32_t GetPixel(int x, int y) const override { return image.valid(x, y) ? FromQRgb(image.pixel(x, y)) : -1; }
             int Top() const override { return 0; }
         } src;
-        src.image.fill(ToQColor(pixel));
-        QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
-        m_s->GetFromRamp(1, 0, pixel == -1 ? 10.5 : 2.5, 1.5, src); // 10.5 lies outside the source
-        QCOMPARE(boxes(*m_s), expected);
-        QCOMPARE(spy.count(), changes);
+        // style, pixel (-1: off the source), boxes, changes; style 2 does nothing.
+        const std::tuple<int, int, QString, int> rows[] = {{0, 0x00336699, "153,102,51", 3}, {2, 0x00FFFFFF, "153,102,51", 0},
+                                                           {1, 0x000000B4, "51,51,51", 2}, {0, -1, "0,0,0", 4}};
+        for (const auto& [style, pixel, expected, changes] : rows) {
+            QVERIFY(m_s->setcRampStyle(style));
+            src.image.fill(ToQColor(pixel));
+            QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
+            m_s->GetFromRamp(1, 0, pixel == -1 ? 10.5 : 2.5, 1.5, src);
+            QCOMPARE(boxes(*m_s), expected);
+            QCOMPARE(spy.count(), changes);
+        }
     }
 
-    void loadedPropertiesAreKeptAndSavedAgain_data()
-    {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<int>("loaded");
-        QTest::newRow("greyscale") << 1 << 1;
-        QTest::newRow("stored 3 turns web-safe on") << 3 << 3;
-        QTest::newRow("unknown style loads as spectrum") << 9 << 0;
-        QTest::newRow("negative style loads as spectrum") << -4 << 0;
-    }
     void loadedPropertiesAreKeptAndSavedAgain()
     {
-        QFETCH(int, style);
-        QFETCH(int, loaded);
-        PropertyBag bag;
-        bag.WriteProperty("cRedValue", QVariant::fromValue<qint16>(200), 0);
-        bag.WriteProperty("cRampStyle", QVariant::fromValue<qint16>(style), 0);
-        QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
-        m_s->UserControl_ReadProperties(bag);
-        QCOMPARE(m_s->HTMLColor(), QStringLiteral("#C80000"));
-        QCOMPARE(m_s->txtColor(0)->text(), QStringLiteral("0")); // the boxes are the picker's to set
-        QCOMPARE(m_s->cRampStyle(), loaded);
-        QCOMPARE(m_s->WebSafe(), loaded == 3);
-        QCOMPARE(spy.count(), 0);
-        PropertyBag saved; // only what differs from the defaults, in order
-        m_s->UserControl_WriteProperties(saved);
-        QCOMPARE(saved.keys(), loaded ? QStringList({"cRedValue", "cRampStyle"}) : QStringList{"cRedValue"});
+        // stored style, style loaded: 3 turns web-safe on, unknown ones load as spectrum.
+        for (const auto& [style, loaded] : {std::pair{1, 1}, {3, 3}, {9, 0}, {-4, 0}}) {
+            vRGBSliders s;
+            PropertyBag bag;
+            bag.WriteProperty("cRedValue", QVariant::fromValue<qint16>(200), 0);
+            bag.WriteProperty("cRampStyle", QVariant::fromValue<qint16>(style), 0);
+            QSignalSpy spy(&s, &vRGBSliders::Change);
+            s.UserControl_ReadProperties(bag);
+            QCOMPARE(s.HTMLColor(), QStringLiteral("#C80000"));
+            QCOMPARE(s.txtColor(0)->text(), QStringLiteral("0")); // the boxes are the picker's to set
+            QVERIFY(s.cRampStyle() == loaded && s.WebSafe() == (loaded == 3) && spy.isEmpty());
+            PropertyBag saved; // only what differs from the defaults, in order
+            s.UserControl_WriteProperties(saved);
+            QCOMPARE(saved.keys(), loaded ? QStringList({"cRedValue", "cRampStyle"}) : QStringList{"cRedValue"});
+        }
     }
 
     void rampsEdgesAndBordersAreDrawnFromTheBoxes()

@@ -164,101 +164,72 @@ private slots:
         QCOMPARE(m_w->imBanner()->pos(), QPoint(34, 35));
     }
 
-    void onlyBackgroundAndHandleDragWhileTheirButtonIsHeld_data()
-    {
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("drags");
-        QTest::newRow("background, left") << QPoint(5, 300) << int(Qt::LeftButton) << true;
-        QTest::newRow("background, right") << QPoint(5, 300) << int(Qt::RightButton) << true;
-        QTest::newRow("drag handle, middle") << QPoint(100, 20) << int(Qt::MiddleButton) << true;
-        QTest::newRow("frame caption") << QPoint(60, 112) << int(Qt::LeftButton) << false;
-        QTest::newRow("frame body") << QPoint(25, 400) << int(Qt::RightButton) << false;
-        QTest::newRow("picker caption HEX:") << QPoint(180, 218) << int(Qt::LeftButton) << false;
-        QTest::newRow("sample strip, middle") << QPoint(200, 430) << int(Qt::MiddleButton) << false;
-        QTest::newRow("banner, middle") << QPoint(250, 60) << int(Qt::MiddleButton) << false;
-    }
     void onlyBackgroundAndHandleDragWhileTheirButtonIsHeld()
     {
-        QFETCH(QPoint, at);
-        QFETCH(int, button);
-        QFETCH(bool, drags);
-        const auto b = Qt::MouseButton(button);
-        const OLE_COLOR fore = m_w->cpFore()->Color(), back = m_w->cpBack()->Color();
-        const QPoint start = m_w->pos();
-        QTest::mousePress(window(), b, {}, at);
-        QTest::mouseMove(window(), at + QPoint(40, 25));
-        QCOMPARE(m_w->pos(), drags ? start + QPoint(40, 25) : start);
-        QTest::mouseRelease(window(), b, {}, at + QPoint(40, 25));
-        const QPoint released = m_w->pos();
-        QTest::mouseMove(window(), at + QPoint(90, 60)); // no button: the window stays
-        QTest::mouseClick(window(), b, {}, at);          // a tap, then the pointer moves on
-        QTest::mouseMove(window(), at + QPoint(30, 30));
-        QCOMPARE(m_w->pos(), released);
-        QVERIFY(m_w->cpFore()->Color() == fore && m_w->cpBack()->Color() == back);
+        const std::tuple<QPoint, Qt::MouseButton, bool> rows[] = {
+            {{5, 300}, Qt::LeftButton, true},   {{5, 300}, Qt::RightButton, true}, {{100, 20}, Qt::MiddleButton, true}, // background, handle
+            {{60, 112}, Qt::LeftButton, false}, {{25, 400}, Qt::RightButton, false},                                  // frame caption, body
+            {{180, 218}, Qt::LeftButton, false}, {{200, 430}, Qt::MiddleButton, false}, {{250, 60}, Qt::MiddleButton, false}}; // "HEX:", strip, banner
+        for (const auto& [at, b, drags] : rows) {
+            const QPoint start = m_w->pos();
+            QTest::mousePress(window(), b, {}, at);
+            QTest::mouseMove(window(), at + QPoint(40, 25));
+            QVERIFY2(m_w->pos() == (drags ? start + QPoint(40, 25) : start), qPrintable(QString("%1,%2").arg(at.x()).arg(at.y())));
+            QTest::mouseRelease(window(), b, {}, at + QPoint(40, 25));
+            const QPoint released = m_w->pos();
+            QTest::mouseMove(window(), at + QPoint(90, 60)); // no button: the window stays
+            QTest::mouseClick(window(), b, {}, at);          // a tap, then the pointer moves on
+            QTest::mouseMove(window(), at + QPoint(30, 30));
+            QCOMPARE(m_w->pos(), released);
+        }
+        QVERIFY(m_w->cpFore()->Color() == 0x00336699 && m_w->cpBack()->Color() == 0x00102030);
         QVERIFY(m_desk->shell.opened.isEmpty() && m_desk->menus.shownItems.isEmpty());
     }
 
-    void captureFillsOnlyTheTargetAndRestoresTheWindow_data()
+    void fromScreenFillsOnlyItsPickerAndBringsTheWindowBack()
     {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<double>("ratio");
-        QTest::addColumn<bool>("placesWindows");
-        QTest::newRow("background picker") << 1 << 1.0 << true;
-        QTest::newRow("foreground picker") << 0 << 1.0 << true;
-        QTest::newRow("high-density screen") << 1 << 2.0 << true;
-        QTest::newRow("Wayland: hidden, not minimised") << 0 << 1.0 << false;
-    }
-    void captureFillsOnlyTheTargetAndRestoresTheWindow()
-    {
-        QFETCH(int, button);
-        QFETCH(double, ratio);
-        QFETCH(bool, placesWindows);
-        QImage photo(QSize(640, 480) * ratio, QImage::Format_RGB32);
-        for (int y = 0; y < photo.height(); ++y)
-            for (int x = 0; x < photo.width(); ++x)
-                photo.setPixel(x, y, qRgb(x % 256, y % 256, 77));
-        photo.setDevicePixelRatio(ratio);
-        m_desk->screen.photograph = photo;
-        m_desk->screen.placesWindows = placesWindows;
-        const auto expected = [&](int x, int y) { return RGB(int(x * ratio), int(y * ratio), 77); };
-        Quor_Colorpicker* target = button == 0 ? m_w->cpFore() : m_w->cpBack();
-        Quor_Colorpicker* other = button == 0 ? m_w->cpBack() : m_w->cpFore();
-        const OLE_COLOR otherBefore = other->Color();
-        click(m_w->cmdScreen(button));
-        QVERIFY(placesWindows ? m_w->isMinimized() : !m_w->isVisible());
-        QTRY_VERIFY(m_w->captureWindow() && m_w->captureWindow()->isVisible());
-        fScreen* capture = m_w->captureWindow();
-        QVERIFY(capture->isFullScreen());
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QWindow* w = capture->windowHandle();
-        QTest::mouseMove(w, {10, 20});
-        QCOMPARE(target->Color(), expected(10, 20));
-        QTest::mouseClick(w, Qt::RightButton, {}, {50, 60});
-        QCOMPARE(target->Color(), expected(50, 60));
-        QCOMPARE(other->Color(), otherBefore);
-        QVERIFY(!capture->isVisible() && !m_w->isMinimized() && m_w->isVisible());
-        QCOMPARE(textColorOf(m_w->lblSample(0)), m_w->cpFore()->Color());
-        QCOMPARE(m_w->lblSample(0)->BackColor(), m_w->cpBack()->Color());
-    }
-
-    void unreadableScreenTellsAndChangesNothing()
-    {
-        for (bool picks : {false, true}) { // refused; or the desktop's own picker chose a pixel
-            m_desk->screen.photograph = QImage();
-            m_desk->screen.failure = QStringLiteral("The desktop refused the screenshot.");
+        // picker, device pixel ratio, whether the program places windows (not on Wayland: hidden, not minimised)
+        const std::tuple<int, double, bool> rows[] = {{1, 1.0, true}, {0, 1.0, true}, {1, 2.0, true}, {0, 1.0, false}};
+        for (int i = 0; i < 4; ++i) {
+            const auto& [button, ratio, places] = rows[i];
+            QImage photo(QSize(640, 480) * ratio, QImage::Format_RGB32);
+            for (int y = 0; y < photo.height(); ++y)
+                for (int x = 0; x < photo.width(); ++x)
+                    photo.setPixel(x, y, qRgb(x % 256, y % 256, 77));
+            photo.setDevicePixelRatio(ratio);
+            m_desk->screen.photograph = photo;
+            m_desk->screen.placesWindows = places;
+            Quor_Colorpicker* target = button == 0 ? m_w->cpFore() : m_w->cpBack();
+            Quor_Colorpicker* other = button == 0 ? m_w->cpBack() : m_w->cpFore();
+            const OLE_COLOR otherBefore = other->Color();
+            click(m_w->cmdScreen(button));
+            QVERIFY(places ? m_w->isMinimized() : !m_w->isVisible());
+            QTRY_VERIFY(m_w->captureWindow() && m_w->captureWindow()->isVisible());
+            QVERIFY(m_w->captureWindow()->isFullScreen() && !QApplication::overrideCursor());
+            QWindow* w = m_w->captureWindow()->windowHandle();
+            QTest::mouseMove(w, {10 + i, 20});
+            QCOMPARE(target->Color(), RGB(int((10 + i) * ratio), int(20 * ratio), 77));
+            QTest::mouseClick(w, Qt::RightButton, {}, {50, 60});
+            QCOMPARE(target->Color(), RGB(int(50 * ratio), int(60 * ratio), 77));
+            QCOMPARE(other->Color(), otherBefore);
+            QVERIFY(!m_w->captureWindow()->isVisible() && !m_w->isMinimized() && m_w->isVisible());
+            QCOMPARE(m_w->lblSample(0)->BackColor(), m_w->cpBack()->Color());
+        }
+        m_desk->screen.photograph = QImage(); // refused; then the desktop's own picker chose a pixel
+        m_desk->screen.failure = QStringLiteral("The desktop refused the screenshot.");
+        for (bool picks : {false, true}) {
             if (picks)
                 m_desk->screen.picked = 0x00C0FFEE;
+            const OLE_COLOR before = m_w->cpBack()->Color();
             QSignalSpy changed(m_w->cpBack(), &Quor_Colorpicker::Colorchanged);
             click(m_w->cmdScreen(1));
             QTRY_VERIFY(!m_w->isMinimized() && m_w->isVisible());
             QTRY_COMPARE(QApplication::overrideCursor(), nullptr);
-            QVERIFY(m_w->cpFore()->Color() == 0x00336699);
-            QCOMPARE(m_w->cpBack()->Color(), picks ? 0x00C0FFEE : 0x00102030);
+            QCOMPARE(m_w->cpBack()->Color(), picks ? 0x00C0FFEE : before);
             QCOMPARE(changed.isEmpty(), !picks);
             QCOMPARE(m_desk->messages.shown.size(), 1);
-            QCOMPARE(m_desk->messages.shown[0].title, QStringLiteral("Tintaro"));
-            QCOMPARE(m_desk->messages.shown[0].text, QStringLiteral("The screen could not be read. The desktop refused the screenshot."));
+            QCOMPARE(m_desk->messages.shown[0].title + ": " + m_desk->messages.shown[0].text,
+                     QStringLiteral("Tintaro: The screen could not be read. The desktop refused the screenshot."));
         }
     }
 

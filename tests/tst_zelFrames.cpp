@@ -3,7 +3,6 @@
 #include "widgets/mFrameRules.h"
 #include "widgets/zelFrames.h"
 
-#include <QFontMetricsF>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -59,22 +58,6 @@ private slots:
         }
     }
 
-    void styleZeroBreaksTheBorderForTheCaption()
-    {
-        m_f->setRoundedCorner(false);
-        m_f->setCaption(QStringLiteral("Foreground Color"));
-        m_f->setStyle(0);
-        const QFontMetricsF metrics(m_f->Font());
-        const int tw = mCPUtils::RoundHalfEven(metrics.horizontalAdvance(QStringLiteral("Foreground Color")));
-        const int T = mCPUtils::RoundHalfEven(metrics.height() / 2);
-        QCOMPARE(px(14, T), 0xC3C3C3);
-        QCOMPARE(px(15, T), m_f->FillColor());
-        QCOMPARE(px(15 + tw + 5, T), m_f->FillColor());
-        QCOMPARE(px(15 + tw + 6, T), 0xC3C3C3);
-        QCOMPARE(px(0, 200), 0xC3C3C3);
-        QCOMPARE(px(100, 200), 0xC0C0C0); // body in the ambient colour
-    }
-
     void styleOneDrawsThreeBandsAndALightBody()
     {
         m_f->setCaption(QString());
@@ -90,30 +73,6 @@ private slots:
         QCOMPARE(px(1, 29), 0xF8FCFC); // body from the to colour halfway to white
         QCOMPARE(px(244, 29), frame);
         QCOMPARE(px(100, 290), 0xD5E0E0); // to the from colour halfway to white
-    }
-
-    void otherStylesRoundTheirBoxAndDrawTheGrip()
-    {
-        m_f->setCaption(QString());
-        m_f->setStyle(2);
-        QCOMPARE(px(15, 0), 0xC0C0C0); // the rounded end leaves the corner empty
-        QCOMPARE(px(15, 11), 0x6A6A6A);
-        QCOMPARE(px(60, 10), 0xB0EFF0);
-        m_f->setRoundedCornerTxtBox(false);
-        QCOMPARE(px(15, 0), 0x6A6A6A);
-        m_f->resize(100, 120);
-        m_f->setStyle(4);
-        const OLE_COLOR dark = BlendColors(0, m_f->ThemeFrom());
-        for (const QPoint p : {QPoint(33, 2), QPoint(34, 3), QPoint(66, 3)})
-            QCOMPARE(px(p.x(), p.y()), dark);
-        for (const QPoint p : {QPoint(35, 3), QPoint(34, 4), QPoint(67, 4)})
-            QCOMPARE(px(p.x(), p.y()), 0xFFFFFF);
-        QCOMPARE(px(50, 28), 0); // separator under the caption
-        m_f->resize(245, 300);
-        m_f->setStyle(1);
-        m_f->setIconSize(32);
-        m_f->setPicture(solid(Qt::magenta, 8)); // clamped below the bands
-        QVERIFY(px(6, 5) == 0xFF00FF && px(37, 36) == 0xFF00FF && px(6, 4) != 0xFF00FF);
     }
 
     void everyStyleDrawsAtDegenerateSizes()
