@@ -3,7 +3,6 @@
 // again, matrices worked out separately.
 #include "colour/ColourText.h"
 #include "colour/Contrast.h"
-#include "colour/PaletteBitmap.h"
 #include "colour/VisionSimulation.h"
 #include "colour/mCPUtils.h"
 
@@ -88,6 +87,8 @@ private slots:
             HslToRgb(k[0], k[1], k[2], rgb[0], rgb[1], rgb[2]);
             QCOMPARE(QList<int>({rgb[0], rgb[1], rgb[2]}), QList<int>({int(k[3]), int(k[4]), int(k[5])}));
         }
+        QCOMPARE(HueOfNumber(200), 5.0f); // the last hue number before the bar's hues run negative
+        QCOMPARE(HueOfNumber(202), -0.95f);
         for (int n = 0; n <= 240; ++n) // every hue number of the bar, against the textbook
             for (int si = 0; si <= 100; si += 5)
                 for (int li = 0; li <= 100; li += 5) {
@@ -99,19 +100,6 @@ private slots:
                         if (std::abs(rgb[c] - ref[c]) > 1.0)
                             QFAIL(qPrintable(QString("hue %1 s %2 l %3: %4 against %5").arg(n).arg(si).arg(li).arg(rgb[c]).arg(ref[c])));
                 }
-    }
-
-    void hueBarRows()
-    {
-        // row, hue number (2.4 a row, rounded), hue in sextants; past 200 the hue runs negative.
-        const std::tuple<int, int, float> rows[] = {{1, 2, 0.05f}, {2, 5, 0.125f}, {50, 120, 3.0f}, {83, 199, 4.975f},
-                                                    {84, 202, -0.95f}, {100, 240, 0.0f}};
-        for (const auto& [row, number, hue] : rows) {
-            QCOMPARE(HueNumberOfRow(row), number);
-            QCOMPARE(HueOfNumber(number), hue);
-            QVERIFY(std::abs(RowOfHue(hue) - (row == 100 ? 0 : row)) < 0.17);
-        }
-        QCOMPARE(HueOfNumber(200), 5.0f); // the last number before the wrap
     }
 
     void textForms()
@@ -150,20 +138,6 @@ private slots:
                 if (ColourText::Parse(s, preferLong ? ColourText::Prefer::Long : ColourText::Prefer::Html) != referenceParse(s, preferLong))
                     QFAIL(qPrintable(QString("\"%1\" (%2)").arg(s, preferLong ? "LONG box" : "HTML box")));
         }
-    }
-
-    void paletteBitmapLayoutAndChannelOrder()
-    {
-        PaletteBitmap bmp;
-        bmp.InitPaletteBitmap(101, 101);
-        const QByteArray header(reinterpret_cast<const char*>(bmp.header().data()), 40);
-        QCOMPARE(header.toHex(), QByteArray("28000000" "65000000" "9bffffff" "0100" "2000") + QByteArray(48, '0'));
-        QCOMPARE(bmp.bits().size(), std::size_t(40804));
-        bmp.Fill(0.0f);
-        const std::uint8_t* p = &bmp.bits()[404 * 50]; // stored B, G, R, 0
-        QCOMPARE(QList<int>({p[0], p[1], p[2], p[3]}), QList<int>({0, 0, 255, 0}));
-        QCOMPARE(bmp.pixel(50, 50), 0xBF4040u);
-        QCOMPARE(bmp.pixel(100, 50), 0x808080u);
     }
 
     void contrastAgainstPublishedPairsAndEveryGrey()

@@ -2,7 +2,6 @@
 // so Qt itself sends the enter, the leave and the grab, as on a desktop.
 #include "fakes/FakeDesktop.h"
 #include "widgets/PictureButton.h"
-#include "widgets/PropertyBag.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -88,24 +87,16 @@ private slots:
         QCOMPARE(click.count(), 1);
     }
 
-    void picturesChangeInTheirStateAndOnlySetOnesAreStored()
+    void picturesChangeInTheirState()
     {
         moveTo({13, 14}, m_b);
         m_b->setPicture(solid(Qt::yellow, {20, 10}));
         QCOMPARE(shown(), qRgb(0, 255, 0));
         m_b->setPictureHover(solid(Qt::cyan, {24, 12}));
         QCOMPARE(shown(), qRgb(0, 255, 255));
-        QSignalSpy notes(m_b, &PictureButton::PropertyChanged);
         m_b->setPictureHover(QImage());
-        QCOMPARE(notes.count(), 1);
         QCOMPARE(qAlpha(shown()), 0); // none: cleared, size kept
         QCOMPARE(m_b->size(), QSize(24, 12));
-        PropertyBag bag;
-        m_b->UserControl_WriteProperties(bag);
-        QCOMPARE(bag.keys(), QStringList({"Picture", "PictureDown"}));
-        PictureButton other;
-        other.UserControl_ReadProperties(bag);
-        QVERIFY(other.PictureHover().isNull() && other.PictureDown() == Down);
     }
 };
 

@@ -80,85 +80,62 @@ private:
 
 class TestPortalScreen : public QObject {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void answers_data();
-    void answers();
-
-private:
     FakePortal m_portal;
+private slots:
+    void initTestCase()
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("fakeportal"));
+        m_portal.bus = bus;
+        QVERIFY(bus.isConnected() && bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+        QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &m_portal, QDBusConnection::ExportAllSlots));
+    }
+
+    void answers_data()
+    {
+        QTest::addColumn<int>("screenshot");
+        QTest::addColumn<int>("pick");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("photograph") << 0 << 0 << QStringList{"Screenshot"} << "photo";
+        QTest::newRow("cancelled by the user") << 1 << 0 << QStringList{"Screenshot"} << "The screenshot was cancelled.";
+        QTest::newRow("refused: the portal's picker instead") << 2 << 0 << QStringList{"Screenshot", "PickColor"} << "picked";
+        QTest::newRow("no Screenshot: the portal's picker instead") << -2 << 0 << QStringList{"Screenshot", "PickColor"} << "picked";
+        QTest::newRow("refused, and the picker refused too") << 2 << 2 << QStringList{"Screenshot", "PickColor"}
+                                                             << "The desktop portal could not read the screen: the desktop refused the screenshot.";
+        QTest::newRow("never answers") << -1 << 0 << QStringList{"Screenshot"} << "The desktop did not answer the request for a screenshot.";
+    }
+    void answers()
+    {
+        QFETCH(int, screenshot);
+        QFETCH(int, pick);
+        QFETCH(QStringList, calls);
+        QFETCH(QString, outcome);
+        QTemporaryDir tmp(QDir::tempPath() + QStringLiteral("/portal-XXXXXX"));
+        QImage shot(40, 30, QImage::Format_RGB32);
+        shot.fill(qRgb(10, 20, 30));
+        shot.setPixel(39, 29, qRgb(200, 100, 50));
+        const QString file = tmp.filePath(QStringLiteral("Screenshot.png"));
+        QVERIFY(shot.save(file));
+        m_portal.uri = QUrl::fromLocalFile(file).toString();
+        m_portal.screenshotAnswer = screenshot;
+        m_portal.pickAnswer = pick;
+        m_portal.calls.clear();
+        PortalScreen portal;
+        portal.setTimeoutMs(500);
+        std::optional<Screen::Reading> got;
+        bool returned = false;
+        portal.Read([&](const Screen::Reading& r) { got = returned ? r : Screen::Reading{}; }); // never before Read returns
+        returned = true;
+        QTRY_VERIFY_WITH_TIMEOUT(got.has_value(), 5000);
+        QCOMPARE(m_portal.calls, calls);
+        if (calls.size() == 1) // no dialog of the portal's own, tied to the program's window
+            QVERIFY(!m_portal.lastOptions.value("interactive").toBool() && m_portal.lastOptions.value("modal").toBool());
+        const QString what = !got->photograph.isNull() ? (got->photograph.pixel(39, 29) == qRgb(200, 100, 50) ? "photo" : "wrong photo")
+                             : got->picked ? (*got->picked == RGB(51, 102, 153) ? "picked" : "wrong pick") : got->failure;
+        QCOMPARE(what, outcome);
+        QCOMPARE(QFileInfo::exists(file), outcome != "photo"); // a photograph in a temporary folder is removed
+    }
 };
-
-void TestPortalScreen::initTestCase()
-{
-    QDBusConnection bus = QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("fakeportal"));
-    QVERIFY(bus.isConnected());
-    m_portal.bus = bus;
-    QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
-    QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &m_portal, QDBusConnection::ExportAllSlots));
-}
-
-void TestPortalScreen::answers_data()
-{
-    QTest::addColumn<int>("screenshot");
-    QTest::addColumn<int>("pick");
-    QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<QString>("outcome");
-    QTest::newRow("photograph") << 0 << 0 << QStringList{"Screenshot"} << "photo";
-    QTest::newRow("cancelled by the user") << 1 << 0 << QStringList{"Screenshot"} << "The screenshot was cancelled.";
-    QTest::newRow("refused: the portal's picker instead") << 2 << 0 << QStringList{"Screenshot", "PickColor"} << "picked";
-    QTest::newRow("no Screenshot: the portal's picker instead") << -2 << 0 << QStringList{"Screenshot", "PickColor"} << "picked";
-    QTest::newRow("refused, and the picker refused too") << 2 << 2 << QStringList{"Screenshot", "PickColor"}
-                                                         << "The desktop portal could not read the screen: the desktop refused the screenshot.";
-    QTest::newRow("never answers") << -1 << 0 << QStringList{"Screenshot"} << "The desktop did not answer the request for a screenshot.";
-}
-
-void TestPortalScreen::answers()
-{
-    QFETCH(int, screenshot);
-    QFETCH(int, pick);
-    QFETCH(QStringList, calls);
-    QFETCH(QString, outcome);
-    QTemporaryDir tmp(QDir::tempPath() + QStringLiteral("/portal-XXXXXX"));
-    QImage shot(40, 30, QImage::Format_RGB32);
-    shot.fill(qRgb(10, 20, 30));
-    shot.setPixel(39, 29, qRgb(200, 100, 50));
-    const QString file = tmp.filePath(QStringLiteral("Screenshot.png"));
-    QVERIFY(shot.save(file));
-    m_portal.uri = QUrl::fromLocalFile(file).toString();
-    m_portal.screenshotAnswer = screenshot;
-    m_portal.pickAnswer = pick;
-    m_portal.calls.clear();
-
-    PortalScreen portal;
-    portal.setTimeoutMs(500);
-    std::optional<Screen::Reading> got;
-    bool returned = false;
-    portal.Read([&](const Screen::Reading& r) {
-        QVERIFY(returned); // never before Read returns
-        got = r;
-    });
-    returned = true;
-    QTRY_VERIFY_WITH_TIMEOUT(got.has_value(), 5000);
-    QCOMPARE(m_portal.calls, calls);
-    if (calls.size() == 1) {
-        QCOMPARE(m_portal.lastOptions.value(QStringLiteral("interactive")), QVariant(false));
-        QCOMPARE(m_portal.lastOptions.value(QStringLiteral("modal")), QVariant(true));
-    }
-    if (outcome == QLatin1String("photo")) {
-        QCOMPARE(got->photograph.size(), QSize(40, 30));
-        QCOMPARE(got->photograph.pixel(39, 29), qRgb(200, 100, 50));
-        QVERIFY(got->failure.isEmpty());
-        QVERIFY(!QFileInfo::exists(file)); // a photograph in a temporary folder is removed
-    } else if (outcome == QLatin1String("picked")) {
-        QVERIFY(got->photograph.isNull());
-        QCOMPARE(got->picked, std::optional<OLE_COLOR>(RGB(51, 102, 153)));
-    } else {
-        QVERIFY(got->photograph.isNull());
-        QVERIFY(!got->picked);
-        QCOMPARE(got->failure, outcome);
-    }
-}
 
 int main(int argc, char** argv)
 {
