@@ -1,8 +1,5 @@
 // A small X11 helper for the end-to-end test: reads the real screen.
 //   screen_probe pixel X Y      prints the colour at (X, Y) as RRGGBB
-//   screen_probe save FILE [X Y W H]
-//                               writes the whole screen, or a part, as a PNG
-//   screen_probe screens        prints each screen's geometry
 //   screen_probe write-coords FILE W H
 //                               writes the coords picture (below) as a PNG
 //   screen_probe coords X Y W H
@@ -58,11 +55,6 @@ int main(int argc, char** argv)
                 picture.setPixel(x, y, qRgb(x & 255, y & 255, ((x >> 8) & 15) | (((y >> 8) & 15) << 4)));
         return picture.save(args[2]) ? 0 : 1;
     }
-    if (args.value(1) == QLatin1String("screens")) {
-        for (const QScreen* s : QGuiApplication::screens())
-            std::printf("%d,%d %dx%d\n", s->geometry().x(), s->geometry().y(), s->geometry().width(), s->geometry().height());
-        return 0;
-    }
     if (args.size() >= 6 && (args[1] == QLatin1String("coords") || args[1] == QLatin1String("solid"))) {
         const QRect at(args[2].toInt(), args[3].toInt(), args[4].toInt(), args[5].toInt());
         const QRgb solid = 0xFF000000 | args.value(6).toUInt(nullptr, 16);
@@ -85,13 +77,8 @@ int main(int argc, char** argv)
         }
         return 1;
     }
-    const QImage shot = screen->grabWindow(0).toImage();
-    if (args[1] == QLatin1String("save")) {
-        const QRect part = args.size() >= 7 ? QRect(args[3].toInt(), args[4].toInt(), args[5].toInt(), args[6].toInt()) : shot.rect();
-        return shot.copy(part).save(args[2]) ? 0 : 1;
-    }
     if (args[1] == QLatin1String("pixel") && args.size() >= 4) {
-        const QRgb c = shot.pixel(args[2].toInt(), args[3].toInt());
+        const QRgb c = screen->grabWindow(0).toImage().pixel(args[2].toInt(), args[3].toInt());
         std::printf("%02X%02X%02X\n", qRed(c), qGreen(c), qBlue(c));
         return 0;
     }

@@ -7,7 +7,6 @@
 #include "picker/Quor_Colorpicker.h"
 
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 // Every device pixel of the photograph encodes its own position.
@@ -31,7 +30,6 @@ class TestCapture : public QObject {
         QTRY_VERIFY(m_w->captureWindow() && m_w->captureWindow()->isVisible());
         m_capture = m_w->captureWindow();
     }
-    void key(Qt::Key k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(m_capture, k, mods); }
 
 private slots:
     void init()
@@ -64,31 +62,6 @@ private slots:
         QCOMPARE(CaptureLoupe::OutlineFor(qRgb(0, 0, 128)), QColor(Qt::white));
     }
 
-    void keysMoveByDevicePixelsAndEnterTakes_data()
-    {
-        QTest::addColumn<double>("ratio");
-        QTest::newRow("scale 1") << 1.0;
-        QTest::newRow("scale 2: one device pixel, half a logical one") << 2.0;
-    }
-    void keysMoveByDevicePixelsAndEnterTakes()
-    {
-        QFETCH(double, ratio);
-        open(ratio, 1);
-        QVERIFY(m_capture->hintShown());
-        QTest::mouseMove(m_capture->windowHandle(), {100, 80});
-        QVERIFY(!m_capture->hintShown()); // gone once the pointer moves
-        const QPoint start = QPoint(100, 80) * ratio;
-        QCOMPARE(m_w->cpBack()->Color(), encoded(start.x(), start.y()));
-        for (int i = 0; i < 3; ++i)
-            key(Qt::Key_Right);
-        QCOMPARE(m_w->cpBack()->Color(), encoded(start.x() + 3, start.y()));
-        key(Qt::Key_Down, Qt::ShiftModifier);
-        key(Qt::Key_Left);
-        key(Qt::Key_Return);
-        QVERIFY(!m_capture->isVisible() && m_w->isVisible() && !m_w->isMinimized());
-        QCOMPARE(m_w->cpBack()->Color(), encoded(start.x() + 2, start.y() + 10));
-    }
-
     void cancelRestoresTheColourInOneAssignment_data()
     {
         QTest::addColumn<bool>("byWindowManager");
@@ -108,7 +81,7 @@ private slots:
         if (byWindowManager)
             m_capture->close();
         else
-            key(Qt::Key_Escape);
+            QTest::keyClick(m_capture, Qt::Key_Escape);
         QVERIFY(!m_capture->isVisible() && m_w->isVisible() && !m_w->isMinimized());
         // From RGB(44, 200, 1) back to #996633: channel by channel, then the whole.
         QCOMPARE(seen, QStringList({"1c899", "16699", "336699", "336699"}));
