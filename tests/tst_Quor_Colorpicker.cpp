@@ -3,11 +3,13 @@
 #include "dialogs/gCommonDialog.h"
 #include "fakes/FakeDesktop.h"
 #include "picker/Quor_Colorpicker.h"
+#include "platform/QtColorDialog.h"
 #include "sliders/vRGBSliders.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/ShapeBox.h"
 #include "widgets/SurfaceBox.h"
 
+#include <QColorDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -220,6 +222,42 @@ private slots:
         QVERIFY(dialog.seenCustom[0] == 0x00010101 && dialog.seenCustom[15] == 0x00101010);
         gCommonDialog dlg;
         QVERIFY(dlg.CustomColor(16) == -1 && dlg.CustomColor(-1) == -1);
+    }
+
+    void theRealDialogLeavesTheSharedCustomColoursAlone()
+    {
+        // A real QtProject.conf in a private configuration folder: the custom
+        // colours every Qt program of the user shares.
+        const QByteArray own = "[General]\nstyle=kept\n\n[Qt]\ncustomColors\\0=4278255360\ncustomColors\\5=4294901760\n";
+        for (const auto& [conf, accept] : {std::pair{own, false}, {own, true}, {QByteArray(), true}}) {
+            QTemporaryDir home;
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+            QFile file(home.filePath(QStringLiteral("QtProject.conf")));
+            QVERIFY(conf.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(conf) == conf.size()));
+            file.close();
+            std::array<OLE_COLOR, 16> seeds{};
+            for (std::size_t i = 0; i < 16; ++i)
+                seeds[i] = OLE_COLOR(0x00010203 * (i + 1));
+            CHOOSECOLOR record;
+            record.lpCustColors = &seeds;
+            record.rgbResult = 0x00336699;
+            record.Flags = CHOOSECOLOR::CC_RGBINIT;
+            QColor seeded;
+            QTimer::singleShot(50, this, [&, accept = accept] {
+                auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+                seeded = QColorDialog::customColor(3);
+                accept ? dialog->accept() : dialog->reject();
+            });
+            QCOMPARE(QtColorDialog().ChooseColorA(record), accept ? 1 : 0);
+            QCOMPARE(seeded, QColor(0x0C, 0x08, 0x04)); // seeded as asked, whatever the shared row holds
+            QCOMPARE(record.rgbResult, 0x00336699);
+            { QColorDialog other; } // a later dialog writes the shared row out if it was left changed
+            const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            QVERIFY2(conf.isEmpty() ? !text.contains("customColors")
+                                    : text.contains("customColors\\0=4278255360") && text.contains("customColors\\5=4294901760")
+                                          && !text.contains("customColors\\1=") && text.contains("style=kept"),
+                     text.constData());
+        }
     }
 };
 

@@ -1,5 +1,6 @@
 // The main window over the fake desktop, driven as a user drives it: the
 // pointer through the window system, the keyboard, a screen reader.
+#include "app/CaptureLoupe.h"
 #include "app/PairVerdict.h"
 #include "app/Util.h"
 #include "app/fAbout.h"
@@ -230,6 +231,53 @@ private slots:
             QCOMPARE(m_desk->messages.shown.size(), 1);
             QCOMPARE(m_desk->messages.shown[0].title + ": " + m_desk->messages.shown[0].text,
                      QStringLiteral("Tintaro: The screen could not be read. The desktop refused the screenshot."));
+        }
+    }
+
+    void captureLoupeAndCancel()
+    {
+        const QRect first(0, 0, 800, 600), second(800, 0, 640, 480);
+        // The loupe is 110 x 130 with its read-out, 16 away from the pointer, on the pointer's screen.
+        const std::tuple<QPoint, QRect, QPoint> rows[] = {
+            {{300, 200}, first, {316, 216}}, {{700, 200}, first, {574, 216}}, {{300, 500}, first, {316, 354}},
+            {{799, 599}, first, {673, 453}}, {{674, 0}, first, {690, 16}},    {{675, 0}, first, {549, 16}}, // one more: flips
+            {{1430, 100}, second, {1304, 116}}, {{801, 470}, second, {817, 324}}};
+        for (const auto& [pointer, screen, topLeft] : rows) {
+            const CaptureLoupe::Placement p = CaptureLoupe::Place(pointer, screen);
+            QCOMPARE(p.loupe, QRect(topLeft, QSize(110, 110)));
+            QCOMPARE(p.readout, QRect(topLeft.x(), topLeft.y() + 110, 110, 20));
+            QVERIFY(screen.contains(p.whole()) && !p.whole().contains(pointer));
+        }
+        QCOMPARE(CaptureLoupe::Readout(qRgb(0x12, 0xAB, 0xEF), QPoint(7, 300)), QStringLiteral("#12ABEF  7, 300"));
+        QVERIFY(CaptureLoupe::OutlineFor(qRgb(255, 255, 255)) == Qt::black && CaptureLoupe::OutlineFor(qRgb(0, 0, 128)) == Qt::white);
+        QImage photo(640, 480, QImage::Format_RGB32); // every pixel encodes its position
+        for (int y = 0; y < 480; ++y)
+            for (int x = 0; x < 640; ++x)
+                photo.setPixel(x, y, qRgb(x & 255, y, x >> 8));
+        m_desk->screen.photograph = photo;
+        click(m_w->cmdScreen(1));
+        QTRY_VERIFY(m_w->captureWindow() && m_w->captureWindow()->isVisible());
+        fScreen* capture = m_w->captureWindow();
+        QTest::mouseMove(capture->windowHandle(), {200, 150});
+        const QRect loupe = capture->loupeArea();
+        QCOMPARE(loupe.topLeft(), QPoint(216, 166));
+        const QImage shown = capture->grab().toImage(); // the middle cell magnifies the pointed pixel, 10 times
+        QCOMPARE(shown.pixel(loupe.left() + 55, loupe.top() + 55) & 0xFFFFFF, 0x00C89600u); // (200, 150)
+        QCOMPARE(shown.pixel(loupe.left() + 5, loupe.top() + 5) & 0xFFFFFF, 0x00C39100u);   // (195, 145)
+        QTest::mouseClick(capture->windowHandle(), Qt::LeftButton, {}, loupe.topLeft() + QPoint(30, 40)); // under the drawing
+        QCOMPARE(m_w->cpBack()->Color(), RGB(246, 206, 0));
+        for (bool byWindowManager : {false, true}) { // cancelled: the colour back in one assignment
+            click(m_w->cmdScreen(0));
+            QTRY_VERIFY(capture->isVisible());
+            QTest::mouseMove(capture->windowHandle(), {300 + byWindowManager, 200});
+            QCOMPARE(m_w->cpFore()->Color(), RGB(44 + byWindowManager, 200, 1));
+            QStringList seen;
+            auto c = connect(m_w->cpFore(), &Quor_Colorpicker::Colorchanged, this, [&] { seen << QString::number(m_w->cpFore()->Color(), 16); });
+            byWindowManager ? void(capture->close()) : QTest::keyClick(capture, Qt::Key_Escape);
+            disconnect(c);
+            QVERIFY(!capture->isVisible() && m_w->isVisible() && !m_w->isMinimized());
+            QCOMPARE(seen, QStringList({"1c899", "16699", "336699", "336699"})); // to #996633 channel by channel, then the whole
+            QCOMPARE(m_w->cpBack()->Color(), RGB(246, 206, 0));
         }
     }
 

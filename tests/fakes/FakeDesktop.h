@@ -31,14 +31,8 @@ struct TempDirFileSystem : QtFileSystem {
     QString executableDir() const override { return exeDir.path(); }
     QString configDir() const override { return cfgDir.path(); }
     QString installBinDir() const override { return installedAt; }
-    bool isDirWritable(const QString& dir) const override
-    {
-        return (dir != exeDir.path() || exeDirWritable) && QtFileSystem::isDirWritable(dir);
-    }
-    std::optional<QByteArray> readAt(const QString& path, qint64 offset, qint64 maxBytes) const override
-    {
-        return readsFail ? std::nullopt : QtFileSystem::readAt(path, offset, maxBytes);
-    }
+    bool isDirWritable(const QString& dir) const override { return (dir != exeDir.path() || exeDirWritable) && QtFileSystem::isDirWritable(dir); }
+    std::optional<QByteArray> readAt(const QString& path, qint64 at, qint64 max) const override { return readsFail ? std::nullopt : QtFileSystem::readAt(path, at, max); }
     bool writeAt(const QString& path, qint64 offset, const QByteArray& data) override
     {
         ++writeCount; // an unreadable file cannot have its tail kept either
@@ -48,10 +42,7 @@ struct TempDirFileSystem : QtFileSystem {
 
 // Answers every box at once; remembers whether a window was already showing.
 struct RecordingMessageBox : MessageBox {
-    struct Shown {
-        QString kind, title, text;
-        bool windowVisible;
-    };
+    struct Shown { QString kind, title, text; bool windowVisible; };
     QList<Shown> shown;
     void exclamation(const QString& title, const QString& text) override { record("exclamation", title, text); }
     void plain(const QString& title, const QString& text) override { record("plain", title, text); }
@@ -140,8 +131,7 @@ struct FakeScreen : Screen {
     bool clientPlacesWindows() const override { return placesWindows; }
     void Read(std::function<void(const Reading&)> done) override
     {
-        const Reading reading{photograph, geometry, picked, photograph.isNull() && !picked ? failure : QString()};
-        QTimer::singleShot(0, [done = std::move(done), reading] { done(reading); });
+        QTimer::singleShot(0, [done = std::move(done), r = Reading{photograph, geometry, picked, photograph.isNull() && !picked ? failure : QString()}] { done(r); });
     }
 };
 
@@ -157,8 +147,7 @@ struct FakeDesktop {
     NoRegistry registry;
     FakeDesktop() : m_previous(setPlatform({&files, &messages, &menus, &clipboard, &colorDialog, &pointer, &shell, &screen, &registry})) {}
     ~FakeDesktop() { setPlatform(m_previous); }
-    FakeDesktop(const FakeDesktop&) = delete;
-    FakeDesktop& operator=(const FakeDesktop&) = delete;
+    Q_DISABLE_COPY(FakeDesktop)
     QString settingsFile() const { return files.exeDir.filePath(QStringLiteral("pvsetup.dat")); }
 
 private:
