@@ -6,22 +6,12 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusMetaType>
-#include <QGuiApplication>
 #include <QDir>
-#include <QImage>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
-
 #include <csignal>
-#include <cstdio>
-#include <cstring>
 
 namespace {
-
-struct Rgb {
-    double r, g, b;
-};
 
 // One answer per method: a response code (0 done, 1 cancelled, 2 refused),
 // -1 never answers, -2 the method is missing.
@@ -29,8 +19,7 @@ class FakePortal : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
 public:
-    int screenshotAnswer = 0;
-    int pickAnswer = 0;
+    int screenshotAnswer = 0, pickAnswer = 0;
     QString uri;
     QStringList calls;
     QVariantMap lastOptions;
@@ -39,8 +28,7 @@ public:
 public slots:
     QDBusObjectPath Screenshot(const QString&, const QVariantMap& options, const QDBusMessage& message)
     {
-        return answer(QStringLiteral("Screenshot"), screenshotAnswer, options, message,
-                      {{QStringLiteral("uri"), uri}});
+        return answer(QStringLiteral("Screenshot"), screenshotAnswer, options, message, {{QStringLiteral("uri"), uri}});
     }
     QDBusObjectPath PickColor(const QString&, const QVariantMap& options, const QDBusMessage& message)
     {

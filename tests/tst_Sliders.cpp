@@ -271,7 +271,7 @@ private slots:
         }
     }
 
-    void rampsEdgesAndBordersAreDrawnFromTheBoxes()
+    void rampsAndEdgesAreDrawnFromTheBoxes()
     {
         m_s->setcGreenValue(128);
         m_s->DrawRamps();
@@ -283,16 +283,6 @@ private slots:
         const auto c = mDraw::EdgeColours::FromPalette(m_s->palette());
         QCOMPARE(at(*m_s, 5, 17), FromQColor(c.darkShadow));
         QCOMPARE(at(*m_s, 91, 17), FromQColor(c.highlight));
-        // Border styles: outer top-left, inner top-left, outer bottom-right.
-        const QColor rows[4][3] = {{c.shadow, c.darkShadow, c.highlight}, {c.light, c.highlight, c.darkShadow},
-                                   {c.shadow, c.highlight, c.highlight}, {c.light, c.darkShadow, c.darkShadow}};
-        for (int style = 1; style <= 4; ++style) {
-            QVERIFY(m_s->setBorderStyle(style));
-            m_s->DrawRamps();
-            QCOMPARE(at(*m_s, 60, 0), FromQColor(rows[style - 1][0]));
-            QCOMPARE(at(*m_s, 60, 1), FromQColor(rows[style - 1][1]));
-            QCOMPARE(at(*m_s, 131, 40), FromQColor(rows[style - 1][2]));
-        }
         for (int w : {49, 47, 46, 10, 0}) { // narrow bands draw without fault
             m_s->resize(w, 80);
             m_s->DrawRamps();

@@ -1,8 +1,7 @@
 // The settings file against what happens to real files and processes: odd
 // contents, folders that cannot be written, a full disk, kill -9 in the
-// middle of a save, two copies saving one file, a long random session.
+// middle of a save, two copies saving one file.
 #include "app/fMain.h"
-#include "app/fScreen.h"
 #include "app/mSetup.h"
 #include "app/mStartup.h"
 #include "fakes/FakeDesktop.h"
@@ -259,44 +258,6 @@ private slots:
         expected.replace(28, 4, le32s({0x00222222}));
         QCOMPARE(fileBytes(file), expected);
         QVERIFY(!QFileInfo::exists(file + QStringLiteral(".lock")));
-    }
-
-    void randomSessionEndsWithAValidFile()
-    {
-        auto* window = new fMain;
-        window->Form_Load();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QWindow* handle = window->windowHandle();
-        QRandomGenerator rng(20261207);
-        const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-        const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_9, "9"}, {Qt::Key_A, "a"}, {Qt::Key_Delete, "\x7f"}, {Qt::Key_Tab, "\t"},
-                                                        {Qt::Key_Up, ""}, {Qt::Key_Return, "\r"}, {Qt::Key_Escape, "\x1b"}}; // as X11 sends them
-        for (int i = 0; i < 10000; ++i) {
-            const QPoint at(rng.bounded(window->width()), rng.bounded(window->height()));
-            const int what = rng.bounded(10);
-            if (QRect(495, 3, 27, 27).contains(at)) // the close button ends the session; it comes last
-                continue;
-            if (what < 4)
-                QTest::mouseMove(handle, at);
-            else if (what < 8) { // a press, a short drag, a release; the window put back
-                const Qt::MouseButton b = buttons[rng.bounded(3)];
-                QTest::mousePress(handle, b, {}, at);
-                QTest::mouseMove(handle, at + QPoint(rng.bounded(-20, 20), rng.bounded(-20, 20)));
-                QTest::mouseRelease(handle, b, {}, at);
-                window->move(0, 0);
-            } else {
-                const auto& [key, text] = keys[rng.bounded(int(std::size(keys)))];
-                QTest::sendKeyEvent(QTest::Click, handle, key, QString::fromLatin1(text), Qt::NoModifier);
-            }
-            if (window->captureWindow() && window->captureWindow()->isVisible())
-                QTest::mouseClick(window->captureWindow()->windowHandle(), Qt::LeftButton, {}, QPoint(3, 3));
-        }
-        const QByteArray expected = le32s({window->cpFore()->Color()}) + le32s({window->cpBack()->sColor(7)});
-        window->close();
-        delete window;
-        const QByteArray saved = fileBytes(path());
-        QCOMPARE(saved.left(4) + saved.mid(60 + 4 * 6, 4) + QByteArray::number(saved.size()), expected + "112");
     }
 };
 
