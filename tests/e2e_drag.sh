@@ -22,37 +22,19 @@ sleep 0.5
 where() { xdotool getwindowgeometry --shell "$wid" | awk -F= '/^[XY]=/ {printf "%s ", $2}'; }
 
 for button in 1 2 3; do
+    # Held on the grey background left of the frames, moved twice, released.
     read -r x y <<< "$(where)"
-    # The grey background left of the frames.
-    xdotool mousemove $((x + 5)) $((y + 300)) mousedown "$button"
-    sleep 0.1
-    xdotool mousemove $((x + 25)) $((y + 310))
-    sleep 0.1
-    xdotool mousemove $((x + 45)) $((y + 325))
-    sleep 0.2
+    xdotool mousemove $((x + 5)) $((y + 300)) mousedown "$button" sleep 0.1 mousemove $((x + 25)) $((y + 310)) \
+        sleep 0.1 mousemove $((x + 45)) $((y + 325)) sleep 0.2
     check "button $button held" "$((x + 40)) $((y + 25)) " "$(where)"
-    xdotool mouseup "$button"
-    sleep 0.2
-    xdotool mousemove $((x + 140)) $((y + 360))
-    sleep 0.3
+    xdotool mouseup "$button" sleep 0.2 mousemove $((x + 140)) $((y + 360)) sleep 0.3
     check "button $button released" "$((x + 40)) $((y + 25)) " "$(where)"
-
     read -r x y <<< "$(where)"
-    xdotool mousemove $((x + 5)) $((y + 300)) click "$button"
-    sleep 0.1
-    xdotool mousemove $((x + 60)) $((y + 350))
-    sleep 0.3
+    xdotool mousemove $((x + 5)) $((y + 300)) click "$button" sleep 0.1 mousemove $((x + 60)) $((y + 350)) sleep 0.3
     check "button $button tapped" "$x $y " "$(where)"
 done
-
 # A press on the foreground frame's body drags nothing.
 read -r x y <<< "$(where)"
-xdotool mousemove $((x + 25)) $((y + 400)) mousedown 1
-sleep 0.1
-xdotool mousemove $((x + 65)) $((y + 430))
-sleep 0.2
-xdotool mouseup 1
-sleep 0.2
+xdotool mousemove $((x + 25)) $((y + 400)) mousedown 1 sleep 0.1 mousemove $((x + 65)) $((y + 430)) sleep 0.2 mouseup 1 sleep 0.2
 check "frame" "$x $y " "$(where)"
-
 e2e_finish

@@ -55,16 +55,12 @@ struct RecordingMessageBox : MessageBox {
     }
 };
 
-struct FakePopupMenu : PopupMenu {
+struct FakePopupMenu : PopupMenu { // answers `answer`
     int answer = -1;
     QList<QList<Item>> shownItems;
     QList<QPoint> shownAt;
     QList<Alignment> alignments;
-    int popup(const QList<Item>& items, QPoint globalPos, Alignment alignment) override
-    {
-        shownItems.append(items), shownAt.append(globalPos), alignments.append(alignment);
-        return answer;
-    }
+    int popup(const QList<Item>& items, QPoint at, Alignment a) override { return shownItems << items, shownAt << at, alignments << a, answer; }
 };
 
 // Keeps the calls in order: "clear" or "text:<the text>".
@@ -86,12 +82,10 @@ struct FakeColorDialog : ColorDialog {
     std::array<OLE_COLOR, 16> seenCustom{};
     std::int32_t ChooseColorA(CHOOSECOLOR& record) override
     {
-        ++calls;
-        seen = record;
+        ++calls, seen = record;
         if (record.lpCustColors)
             seenCustom = *record.lpCustColors, (*record.lpCustColors)[0] = 0x00ABCDEF;
-        if (result == 1 && chosen != -2)
-            record.rgbResult = chosen;
+        record.rgbResult = result == 1 && chosen != -2 ? chosen : record.rgbResult;
         return result;
     }
     std::int32_t CommDlgExtendedError() override { return extendedError; }
