@@ -1,13 +1,7 @@
-# Sourced by the end-to-end scripts: the real program on a real X server.
-#   e2e_start SCREENS "$@"
-#                         re-runs the calling script inside xvfb-run with the
-#                         server's screens (e.g. "-screen 0 1024x768x24");
-#                         inside, it copies the executable ($1) to a fresh
-#                         folder $work
-#   check NAME EXPECTED ACTUAL
-#                         counts a passed or failed comparison
-#   e2e_finish            prints "N passed, N failed" and fails on any failure
-
+# Sourced by the end-to-end scripts. e2e_start SCREENS "$@" re-runs the
+# calling script inside xvfb-run with those screens and copies the program
+# ($1) into a fresh $work; check NAME EXPECTED ACTUAL counts a comparison;
+# e2e_finish prints "N passed, N failed" and fails on any failure.
 e2e_start() {
     local screens=$1
     shift
@@ -24,12 +18,9 @@ e2e_start() {
 }
 
 check() {
-    if [ "$2" = "$3" ]; then
-        passed=$((passed + 1))
-    else
-        echo "FAIL: $1: got '$3', expected '$2'" >&2
-        failed=$((failed + 1))
-    fi
+    [ "$2" = "$3" ] && passed=$((passed + 1)) && return
+    echo "FAIL: $1: got '$3', expected '$2'" >&2
+    failed=$((failed + 1))
 }
 
 e2e_finish() {
