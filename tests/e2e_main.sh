@@ -35,15 +35,10 @@ check "foreground swatch" 996633 "$("$probe" pixel $((X + 109)) $((Y + 440)))"
 # window manager the minimised window stays in the picture.
 xdotool mousemove $((X + 272 + 17 + 40)) $((Y + 106 + 270 + 10)) click 1
 timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro$' > /dev/null
-sleep 0.5
-xdotool mousemove $((X + 109)) $((Y + 440))
-sleep 0.3
-xdotool click 1
+xdotool sleep 0.5 mousemove $((X + 109)) $((Y + 440)) sleep 0.3 click 1
 check "sample background after the capture" 996633 "$(pixel_becomes $((X + 160)) $((Y + 418)) 996633)"
 
-xdotool mousemove $((X + 508)) $((Y + 16)) # the close button, btnForm(2) at (498, 6)
-sleep 0.3
-xdotool click 1
+xdotool mousemove $((X + 508)) $((Y + 16)) sleep 0.3 click 1 # the close button, btnForm(2) at (498, 6)
 for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null && sleep 0.1; done
 check "ended by its close button" yes "$(kill -0 "$pid" 2>/dev/null && echo no || echo yes)"
 rc=0

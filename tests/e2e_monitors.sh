@@ -26,10 +26,7 @@ for target in "1000 200 3366CC second" "50 50 204060 first" "1400 470 3366CC sec
     # From Screen in the background frame (frame at 272, 106; button at 17, 270).
     xdotool mousemove $((X + 272 + 17 + 40)) $((Y + 106 + 270 + 10)) click 1
     timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro$' > /dev/null
-    sleep 0.3
-    xdotool mousemove "$px" "$py"
-    sleep 0.2
-    xdotool click 1
+    xdotool sleep 0.3 mousemove "$px" "$py" sleep 0.2 click 1
     check "pick on the $name monitor" "$colour" "$(pixel_becomes $((X + 160)) $((Y + 418)) "$colour")"
 done
 e2e_finish

@@ -30,10 +30,7 @@ for scale in ${E2E_SCALES:-2 1.5}; do
         py=${point#*,}
         xdotool mousemove "$(at "$X" 329)" "$(at "$Y" 386)" click 1
         timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro$' > /dev/null
-        sleep 0.2
-        xdotool mousemove "$px" "$py"
-        sleep 0.1
-        xdotool click 1
+        xdotool sleep 0.2 mousemove "$px" "$py" sleep 0.1 click 1
         want=$(encoded "$px" "$py")
         # The right background swatch, lblSample(1), at (389, 415) 75 x 50, by
         # its left edge: the foreground swatch sits in its middle.
@@ -42,10 +39,7 @@ for scale in ${E2E_SCALES:-2 1.5}; do
     # The keyboard: three device pixels to the right, then Enter takes.
     xdotool mousemove "$(at "$X" 329)" "$(at "$Y" 386)" click 1
     timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro$' > /dev/null
-    sleep 0.2
-    xdotool mousemove 1401 61
-    sleep 0.2
-    xdotool key Right Right Right Return
+    xdotool sleep 0.2 mousemove 1401 61 sleep 0.2 key Right Right Right Return
     want=$(encoded 1404 61)
     check "scale $scale: Right three times, Enter" "$want" "$(pixel_becomes "$(at "$X" 393)" "$(at "$Y" 440)" "$want")"
     kill "$pid"

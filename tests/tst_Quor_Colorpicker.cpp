@@ -139,32 +139,23 @@ private slots:
 
     void readoutBoxesTakeTypedAndPastedColours()
     {
+        const auto type = [](QLineEdit* box, const QString& text) { box->setFocus(), box->selectAll(), QTest::keyClicks(box, text); };
         m_p->setColor(0x00336699);
-        QLineEdit* html = m_p->txtInfo(2);
-        QLineEdit* longBox = m_p->txtInfo(1);
-        html->setFocus();
-        html->selectAll();
-        QTest::keyClicks(html, QStringLiteral("#00ff80"));
+        QLineEdit *html = m_p->txtInfo(2), *longBox = m_p->txtInfo(1);
+        type(html, QStringLiteral("#00ff80"));
         QCOMPARE(m_p->Color(), 0x00336699); // nothing until Enter
         QTest::keyClick(html, Qt::Key_Return);
         QCOMPARE(readouts(), QStringList({"&H80FF00", "8453888", "#00FF80"}));
-        // Not a colour: nothing changes, the box is marked until the next edit.
         QSignalSpy changed(m_p.get(), &Quor_Colorpicker::Colorchanged);
-        longBox->setFocus();
-        longBox->selectAll();
-        QTest::keyClicks(longBox, QStringLiteral("zz"));
+        type(longBox, QStringLiteral("zz")); // not a colour: nothing changes, the box is marked
         QTest::keyClick(longBox, Qt::Key_Return);
-        QCOMPARE(changed.count(), 0);
-        QVERIFY(longBox->toolTip().contains(QStringLiteral("rgb(r, g, b)")));
+        QVERIFY(changed.isEmpty() && longBox->toolTip().contains(QStringLiteral("rgb(r, g, b)")));
         QTest::keyClick(longBox, Qt::Key_Escape);
         QCOMPARE(longBox->text(), QStringLiteral("8453888"));
-        longBox->selectAll();
-        QTest::keyClicks(longBox, QStringLiteral("255"));
+        type(longBox, QStringLiteral("255"));
         QTest::keyClick(longBox, Qt::Key_Return);
         QCOMPARE(m_p->Color(), RGB(255, 0, 0));
-        html->setFocus(); // leaving a half-typed colour puts the read-out back
-        html->selectAll();
-        QTest::keyClicks(html, QStringLiteral("#12"));
+        type(html, QStringLiteral("#12")); // leaving a half-typed colour puts the read-out back
         m_p->txtInfo(0)->setFocus();
         QCOMPARE(html->text(), QStringLiteral("#FF0000"));
         // Ctrl+C and Ctrl+V anywhere in the picker.

@@ -283,15 +283,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
         const OLE_COLOR fg = FromQColor(fresh.palette().color(QPalette::WindowText));
         const OLE_COLOR bg = FromQColor(fresh.palette().color(QPalette::Window));
-        QCOMPARE(at(fresh, 92, 22), fg); // apex on the ramp's bottom line at 255
-        QCOMPARE(at(fresh, 87, 27), fg); // base, both ends
-        QCOMPARE(at(fresh, 97, 27), fg);
-        QCOMPARE(at(fresh, 92, 26), bg); // hollow
-        QCOMPARE(at(fresh, 5, 22), bg);
+        // Apex on the ramp's bottom line at 255, base at both ends, hollow; nothing at 0.
+        QVERIFY(at(fresh, 92, 22) == fg && at(fresh, 87, 27) == fg && at(fresh, 97, 27) == fg && at(fresh, 92, 26) == bg && at(fresh, 5, 22) == bg);
         QCOMPARE(fresh.MarkerRect(2).left, 44); // 128 of 255 along 87 pixels: 43.7
         fresh.setcRedValue(0);
-        QCOMPARE(at(fresh, 92, 22), bg); // the old marker erased
-        QCOMPARE(at(fresh, 5, 22), fg);
+        QVERIFY(at(fresh, 92, 22) == bg && at(fresh, 5, 22) == fg); // the old marker erased
         fresh.setcRedValue(255);
         fresh.resize(146, 80);
         QCOMPARE(fresh.MarkerRect(0).left, 0); // left end until the next change

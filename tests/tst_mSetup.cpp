@@ -200,10 +200,10 @@ private slots:
             const auto unmount = qScopeGuard([&] { ::umount2(where.constData(), MNT_DETACH); });
             const QString file = mountPoint.filePath(QStringLiteral("pvsetup.dat"));
             QVERIFY(before.isEmpty() || writeFile(file, before));
-            QFile filler(mountPoint.filePath(QStringLiteral("filler")));
+            QFile filler(mountPoint.filePath(QStringLiteral("filler"))); // the disk filled
             QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-            while (filler.write(QByteArray(4096, 'f')) == 4096) {
-            }
+            while (filler.write(QByteArray(4096, 'f')) == 4096)
+                ;
             m_desk->messages.shown.clear();
             FilesIn in(mountPoint.path());
             fMain window;
