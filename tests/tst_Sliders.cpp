@@ -154,50 +154,33 @@ private slots:
         }
     }
 
-    void pointerSetsTheChannelUnderIt_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<bool>("webSafe");
-        QTest::addColumn<QPoint>("from");
-        QTest::addColumn<QPoint>("to");
-        QTest::addColumn<QString>("boxes");
-        QTest::addColumn<int>("changes"); // two for a changed box, one for each other event on a ramp row
-        QTest::newRow("left end") << 132 << false << QPoint(5, 20) << QPoint(5, 20) << "0,0,0" << 2;
-        QTest::newRow("right end") << 132 << false << QPoint(92, 20) << QPoint(92, 20) << "255,0,0" << 3;
-        QTest::newRow("middle: 45 * 255 / 87 = 131.9") << 132 << false << QPoint(50, 37) << QPoint(50, 37) << "132,0,0" << 3;
-        QTest::newRow("dragged beyond the right end") << 132 << false << QPoint(50, 30) << QPoint(200, 30) << "255,0,0" << 5;
-        QTest::newRow("top of the green zone") << 132 << false << QPoint(50, 38) << QPoint(50, 38) << "0,132,0" << 3;
-        QTest::newRow("blue zone") << 132 << false << QPoint(70, 75) << QPoint(70, 75) << "0,0,191" << 3;
-        QTest::newRow("above all zones: still raised") << 132 << false << QPoint(50, 13) << QPoint(50, 13) << "0,0,0" << 2;
-        QTest::newRow("dragged below all zones") << 132 << false << QPoint(50, 20) << QPoint(50, 86) << "132,0,0" << 4;
-        QTest::newRow("caption R") << 132 << false << QPoint(4, 6) << QPoint(4, 7) << "0,0,0" << 0;
-        QTest::newRow("caption B") << 132 << false << QPoint(4, 54) << QPoint(4, 55) << "0,0,0" << 0;
-        QTest::newRow("strip beside the ramps") << 132 << false << QPoint(101, 40) << QPoint(101, 41) << "0,0,0" << 0;
-        const int snap132[][2] = {{25, 51}, {45, 102}, {66, 204}, {86, 255}};
-        for (const auto& r : snap132)
-            QTest::addRow("web-safe 132 at %d", r[0]) << 132 << true << QPoint(r[0], 40) << QPoint(r[0], 40) << QString("0,%1,0").arg(r[1]) << 3;
-        const int snap146[][2] = {{66, 153}, {86, 204}, {106, 255}};
-        for (const auto& r : snap146)
-            QTest::addRow("web-safe 146 at %d", r[0]) << 146 << true << QPoint(r[0], 40) << QPoint(r[0], 40) << QString("0,%1,0").arg(r[1]) << 3;
-    }
     void pointerSetsTheChannelUnderIt()
     {
-        QFETCH(int, width);
-        QFETCH(bool, webSafe);
-        QFETCH(QPoint, from);
-        QFETCH(QPoint, to);
-        QFETCH(QString, boxes);
-        QFETCH(int, changes);
-        m_s->resize(width, 80);
-        if (webSafe)
-            QVERIFY(m_s->setcRampStyle(3) && m_s->setcRampStyle(0));
-        QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
+        // Width, web-safe, pressed at, dragged to, the boxes after, and Change raised:
+        // two for a changed box, one for each other event on a ramp row.
+        const std::tuple<int, bool, QPoint, QPoint, QString, int> rows[] = {
+            {132, false, {5, 20}, {5, 20}, "0,0,0", 2},       {132, false, {92, 20}, {92, 20}, "255,0,0", 3}, // the ends
+            {132, false, {50, 37}, {50, 37}, "132,0,0", 3},   // 45 * 255 / 87 = 131.9, on the red zone's last row
+            {132, false, {50, 30}, {200, 30}, "255,0,0", 5},  {132, false, {50, 38}, {50, 38}, "0,132,0", 3},
+            {132, false, {70, 75}, {70, 75}, "0,0,191", 3},   {132, false, {50, 13}, {50, 13}, "0,0,0", 2}, // above all zones: still raised
+            {132, false, {50, 20}, {50, 86}, "132,0,0", 4},   {132, false, {4, 6}, {4, 7}, "0,0,0", 0}, // caption R
+            {132, false, {4, 54}, {4, 55}, "0,0,0", 0},       {132, false, {101, 40}, {101, 41}, "0,0,0", 0}, // caption B, the strip
+            {132, true, {25, 40}, {25, 40}, "0,51,0", 3},     {132, true, {45, 40}, {45, 40}, "0,102,0", 3},
+            {132, true, {66, 40}, {66, 40}, "0,204,0", 3},    {132, true, {86, 40}, {86, 40}, "0,255,0", 3},
+            {146, true, {66, 41}, {66, 41}, "0,153,0", 3},    {146, true, {86, 40}, {86, 40}, "0,204,0", 3},
+            {146, true, {106, 40}, {106, 40}, "0,255,0", 3}};
         QWindow* window = m_s->windowHandle();
-        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, from);
-        QTest::mouseMove(window, to);
-        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, to);
-        QCOMPARE(::boxes(*m_s), boxes);
-        QCOMPARE(spy.count(), changes);
+        for (const auto& [width, webSafe, from, to, expected, changes] : rows) {
+            m_s->resize(width, 80);
+            setRgb(0, 0, 0);
+            if (webSafe != m_s->WebSafe())
+                QVERIFY(m_s->setcRampStyle(3) && m_s->setcRampStyle(0));
+            QSignalSpy spy(m_s.get(), &vRGBSliders::Change);
+            QTest::mousePress(window, Qt::LeftButton, {}, from);
+            QTest::mouseMove(window, to);
+            QTest::mouseRelease(window, Qt::LeftButton, {}, to);
+            QVERIFY2(boxes(*m_s) == expected && spy.count() == changes, qPrintable(QString("%1,%2: %3, %4").arg(from.x()).arg(from.y()).arg(boxes(*m_s)).arg(spy.count())));
+        }
     }
 
     void otherButtonsSetNothingAndTheRightOneOpensTheRampMenu()

@@ -67,59 +67,42 @@ private slots:
     void init() { m_desk = std::make_unique<FakeDesktop>(); }
     void cleanup() { m_desk.reset(); }
 
-    void readThenWriteKeepsTheFileRules_data()
-    {
-        QTest::addColumn<QByteArray>("before"); // null: no file
-        QTest::addColumn<int>("fore");
-        QTest::addColumn<int>("back");
-        QTest::addColumn<QByteArray>("after");
-        const QByteArray full = record(0x7A000001), tail(88, 'T');
-        QTest::newRow("first run: defaults red on black") << QByteArray() << 255 << 0 << le32s({255, 0}, 112);
-        QTest::newRow("8 bytes: both colours") << le32s({0x123456, 0x654321}) << 0x123456 << 0x654321 << le32s({0x123456, 0x654321}, 112);
-        QTest::newRow("5 bytes: a partly covered field") << le32s({0x11223344}) + '\x7F' << 0x11223344 << 0x7F << le32s({0x11223344, 0x7F}, 112);
-        QTest::newRow("4 zero bytes: black on black, no red default") << QByteArray(4, '\0') << 0 << 0 << QByteArray(112, '\0');
-        QTest::newRow("112 bytes taken as they are") << full << 0x7A000001 << 0x7A000002 << full;
-        QTest::newRow("200 bytes: bytes past 111 survive") << full + tail << 0x7A000001 << 0x7A000002 << full + tail;
-    }
     void readThenWriteKeepsTheFileRules()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(int, fore);
-        QFETCH(int, back);
-        QFETCH(QByteArray, after);
-        if (!before.isNull())
-            QVERIFY(writeFile(path(), before));
-        ReadSetup();
-        QVERIFY(Setup().ForePickerColor == fore && Setup().BackPickerColor == back);
+        const QByteArray full = record(0x7A000001), tail(88, 'T');
+        // The file before (null: none, a first run) and after a read and a save.
+        const std::pair<QByteArray, QByteArray> rows[] = {
+            {QByteArray(), le32s({255, 0}, 112)},                            // the defaults: red on black
+            {le32s({0x123456, 0x654321}), le32s({0x123456, 0x654321}, 112)}, // 8 bytes: both colours
+            {le32s({0x11223344}) + '\x7F', le32s({0x11223344, 0x7F}, 112)},  // 5: a partly covered field
+            {QByteArray(4, '\0'), QByteArray(112, '\0')},                    // 4 zeros: black on black, no red default
+            {full, full}, {full + tail, full + tail}};                       // taken as they are; bytes past 111 kept
+        for (const auto& [before, after] : rows) {
+            if (!before.isNull())
+                QVERIFY(writeFile(path(), before));
+            ReadSetup();
+            QCOMPARE(Setup().toBytes(), after.left(112));
+            QCOMPARE(QFileInfo(path()).size(), before.size()); // left on disk (empty when new) until the save
+            WriteSetup();
+            QCOMPARE(fileBytes(path()), after);
+        }
         QVERIFY(m_desk->messages.shown.isEmpty());
-        QCOMPARE(QFileInfo(path()).size(), before.size()); // left on disk (empty when new) until the save
-        WriteSetup();
-        QCOMPARE(fileBytes(path()), after);
     }
 
-    void aFileThatCannotBeUsedGivesDefaultsAndIsLeftAsItWas_data()
-    {
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("a folder in its place") << "folder";
-        QTest::newRow("unreadable: its tail cannot be kept, so no save") << "read";
-        QTest::newRow("the write fails") << "write";
-    }
     void aFileThatCannotBeUsedGivesDefaultsAndIsLeftAsItWas()
     {
-        QFETCH(QString, fault);
         const QByteArray old = le32s({0x00AA00, 0x0000BB}, 112) + "tail";
-        QVERIFY(fault == "folder" ? QDir().mkpath(path()) : writeFile(path(), old));
-        m_desk->files.readsFail = fault == "read";
-        ReadSetup();
-        QCOMPARE(Setup().ForePickerColor, fault == "write" ? 0x00AA00 : 255);
-        Setup().ForePickerColor = 0x123456;
-        m_desk->files.writesFail = fault == "write";
-        WriteSetup();
-        m_desk->files.readsFail = false;
-        if (fault == "folder")
-            QVERIFY(QFileInfo(path()).isDir());
-        else
-            QCOMPARE(fileBytes(path()), old);
+        for (const QString fault : {"read", "write", "folder"}) { // unreadable: its tail cannot be kept, so no save
+            QVERIFY(fault == "folder" ? QFile::remove(path()) && QDir().mkpath(path()) : writeFile(path(), old));
+            m_desk->files.readsFail = fault == "read";
+            ReadSetup();
+            QCOMPARE(Setup().ForePickerColor, fault == "write" ? 0x00AA00 : 255);
+            Setup().ForePickerColor = 0x123456;
+            m_desk->files.writesFail = fault == "write";
+            WriteSetup();
+            m_desk->files.readsFail = m_desk->files.writesFail = false;
+            QVERIFY(fault == "folder" ? QFileInfo(path()).isDir() : fileBytes(path()) == old);
+        }
         QVERIFY(m_desk->messages.shown.isEmpty());
     }
 
