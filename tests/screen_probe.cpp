@@ -13,16 +13,17 @@
 //                               it does, 1 when MS milliseconds pass first
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QThread>
-#include <QImage>
-#include <QPixmap>
 #include <QPainter>
+#include <QPixmap>
 #include <QRasterWindow>
 #include <QScreen>
-#include <functional>
+#include <QThread>
 #include <cstdio>
+#include <functional>
 
 namespace {
+
+QRgb coords(int x, int y) { return qRgb(x & 255, y & 255, ((x >> 8) & 15) | (((y >> 8) & 15) << 4)); }
 
 // A window showing a picture, placed by the program (no window manager runs).
 int show(QGuiApplication& app, const QRect& at, const std::function<QRgb(int, int)>& colour)
@@ -52,7 +53,7 @@ int main(int argc, char** argv)
         QImage picture(args[3].toInt(), args[4].toInt(), QImage::Format_RGB32);
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x)
-                picture.setPixel(x, y, qRgb(x & 255, y & 255, ((x >> 8) & 15) | (((y >> 8) & 15) << 4)));
+                picture.setPixel(x, y, coords(x, y));
         return picture.save(args[2]) ? 0 : 1;
     }
     if (args.size() >= 6 && (args[1] == QLatin1String("coords") || args[1] == QLatin1String("solid"))) {
@@ -60,7 +61,7 @@ int main(int argc, char** argv)
         const QRgb solid = 0xFF000000 | args.value(6).toUInt(nullptr, 16);
         if (args[1] == QLatin1String("solid"))
             return show(app, at, [solid](int, int) { return solid; });
-        return show(app, at, [](int x, int y) { return qRgb(x & 255, y & 255, ((x >> 8) & 15) | (((y >> 8) & 15) << 4)); });
+        return show(app, at, coords);
     }
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen || args.size() < 3)

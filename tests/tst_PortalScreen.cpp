@@ -78,50 +78,42 @@ private slots:
         QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &m_portal, QDBusConnection::ExportAllSlots));
     }
 
-    void answers_data()
-    {
-        QTest::addColumn<int>("screenshot");
-        QTest::addColumn<int>("pick");
-        QTest::addColumn<QStringList>("calls");
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("photograph") << 0 << 0 << QStringList{"Screenshot"} << "photo";
-        QTest::newRow("cancelled by the user") << 1 << 0 << QStringList{"Screenshot"} << "The screenshot was cancelled.";
-        QTest::newRow("refused: the portal's picker instead") << 2 << 0 << QStringList{"Screenshot", "PickColor"} << "picked";
-        QTest::newRow("no Screenshot: the portal's picker instead") << -2 << 0 << QStringList{"Screenshot", "PickColor"} << "picked";
-        QTest::newRow("refused, and the picker refused too") << 2 << 2 << QStringList{"Screenshot", "PickColor"}
-                                                             << "The desktop portal could not read the screen: the desktop refused the screenshot.";
-        QTest::newRow("never answers") << -1 << 0 << QStringList{"Screenshot"} << "The desktop did not answer the request for a screenshot.";
-    }
     void answers()
     {
-        QFETCH(int, screenshot);
-        QFETCH(int, pick);
-        QFETCH(QStringList, calls);
-        QFETCH(QString, outcome);
-        QTemporaryDir tmp(QDir::tempPath() + QStringLiteral("/portal-XXXXXX"));
-        QImage shot(40, 30, QImage::Format_RGB32);
-        shot.fill(qRgb(10, 20, 30));
-        shot.setPixel(39, 29, qRgb(200, 100, 50));
-        const QString file = tmp.filePath(QStringLiteral("Screenshot.png"));
-        QVERIFY(shot.save(file));
-        m_portal.uri = QUrl::fromLocalFile(file).toString();
-        m_portal.screenshotAnswer = screenshot;
-        m_portal.pickAnswer = pick;
-        m_portal.calls.clear();
-        PortalScreen portal;
-        portal.setTimeoutMs(500);
-        std::optional<Screen::Reading> got;
-        bool returned = false;
-        portal.Read([&](const Screen::Reading& r) { got = returned ? r : Screen::Reading{}; }); // never before Read returns
-        returned = true;
-        QTRY_VERIFY_WITH_TIMEOUT(got.has_value(), 5000);
-        QCOMPARE(m_portal.calls, calls);
-        if (calls.size() == 1) // no dialog of the portal's own, tied to the program's window
-            QVERIFY(!m_portal.lastOptions.value("interactive").toBool() && m_portal.lastOptions.value("modal").toBool());
-        const QString what = !got->photograph.isNull() ? (got->photograph.pixel(39, 29) == qRgb(200, 100, 50) ? "photo" : "wrong photo")
-                             : got->picked ? (*got->picked == RGB(51, 102, 153) ? "picked" : "wrong pick") : got->failure;
-        QCOMPARE(what, outcome);
-        QCOMPARE(QFileInfo::exists(file), outcome != "photo"); // a photograph in a temporary folder is removed
+        // Screenshot's and PickColor's answers, the calls made, and the outcome.
+        const std::tuple<int, int, QStringList, QString> rows[] = {
+            {0, 0, {"Screenshot"}, "photo"},
+            {1, 0, {"Screenshot"}, "The screenshot was cancelled."},
+            {2, 0, {"Screenshot", "PickColor"}, "picked"},  // refused: the portal's picker instead
+            {-2, 0, {"Screenshot", "PickColor"}, "picked"}, // no Screenshot: the same
+            {2, 2, {"Screenshot", "PickColor"}, "The desktop portal could not read the screen: the desktop refused the screenshot."},
+            {-1, 0, {"Screenshot"}, "The desktop did not answer the request for a screenshot."}};
+        for (const auto& [screenshot, pick, calls, outcome] : rows) {
+            QTemporaryDir tmp(QDir::tempPath() + QStringLiteral("/portal-XXXXXX"));
+            QImage shot(40, 30, QImage::Format_RGB32);
+            shot.fill(qRgb(10, 20, 30));
+            shot.setPixel(39, 29, qRgb(200, 100, 50));
+            const QString file = tmp.filePath(QStringLiteral("Screenshot.png"));
+            QVERIFY(shot.save(file));
+            m_portal.uri = QUrl::fromLocalFile(file).toString();
+            m_portal.screenshotAnswer = screenshot;
+            m_portal.pickAnswer = pick;
+            m_portal.calls.clear();
+            PortalScreen portal;
+            portal.setTimeoutMs(500);
+            std::optional<Screen::Reading> got;
+            bool returned = false;
+            portal.Read([&](const Screen::Reading& r) { got = returned ? r : Screen::Reading{}; }); // never before Read returns
+            returned = true;
+            QTRY_VERIFY_WITH_TIMEOUT(got.has_value(), 5000);
+            QCOMPARE(m_portal.calls, calls);
+            if (calls.size() == 1) // no dialog of the portal's own, tied to the program's window
+                QVERIFY(!m_portal.lastOptions.value("interactive").toBool() && m_portal.lastOptions.value("modal").toBool());
+            const QString what = !got->photograph.isNull() ? (got->photograph.pixel(39, 29) == qRgb(200, 100, 50) ? "photo" : "wrong photo")
+                                 : got->picked ? (*got->picked == RGB(51, 102, 153) ? "picked" : "wrong pick") : got->failure;
+            QCOMPARE(what, outcome);
+            QCOMPARE(QFileInfo::exists(file), outcome != "photo"); // a photograph in a temporary folder is removed
+        }
     }
 };
 

@@ -205,8 +205,7 @@ private slots:
             QVERIFY(conf.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(conf) == conf.size()));
             file.close();
             std::array<OLE_COLOR, 16> seeds{};
-            for (std::size_t i = 0; i < 16; ++i)
-                seeds[i] = OLE_COLOR(0x00010203 * (i + 1));
+            std::generate(seeds.begin(), seeds.end(), [n = 0]() mutable { return OLE_COLOR(0x00010203 * ++n); });
             CHOOSECOLOR record;
             record.lpCustColors = &seeds;
             record.rgbResult = 0x00336699;

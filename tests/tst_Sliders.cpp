@@ -49,12 +49,7 @@ private slots:
                                {180, 0, 0, 51}, {0, 175, 0, 102}, {255, 218, 0, 204}, {204, 204, 204, 203}};
         for (const auto& r : grey)
             QVERIFY2(GreyLevel(r[0], r[1], r[2]) == r[3], qPrintable(QString::number(r[3])));
-        const std::pair<QString, int> texts[] = {{"007", 7}, {"12ab", 12}, {" 7", 7}, {"-3", -3}, {"abc", 0},
-                                                 {QStringLiteral("１２"), 0}, {"", 0}, {QString(40, '9'), 1000000000}};
-        for (const auto& [text, n] : texts) {
-            QCOMPARE(LeadingNumber(text), n);
-            QCOMPARE(IsPlainDigits(text), text == "007" || n == 1000000000);
-        }
+        QCOMPARE(LeadingNumber(QString(40, '9')), 1000000000); // saturates; the pasted texts are below
         QCOMPARE(GradientComponent(0, 255, 1, 2), 128); // 127.5 to the even 128
         QCOMPARE(ChannelsOf(-1).red, -1);                // an unreadable pixel
     }

@@ -48,10 +48,8 @@ struct RecordingMessageBox : MessageBox {
     void plain(const QString& title, const QString& text) override { record("plain", title, text); }
     void record(const QString& kind, const QString& title, const QString& text)
     {
-        bool visible = false;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            visible = visible || w->isVisible();
-        shown.append({kind, title, text, visible});
+        const auto widgets = QApplication::topLevelWidgets();
+        shown.append({kind, title, text, std::any_of(widgets.begin(), widgets.end(), [](QWidget* w) { return w->isVisible(); })});
     }
 };
 
@@ -75,7 +73,7 @@ struct RecordingClipboard : Clipboard {
 // Records the record it was handed, then answers `result` with `chosen`
 // (-2: the initial colour unchanged); the user edits custom colour 0.
 struct FakeColorDialog : ColorDialog {
-    std::int32_t result = 1, extendedError = 0;
+    std::int32_t result = 1;
     OLE_COLOR chosen = -2;
     int calls = 0, sysColorReads = 0;
     CHOOSECOLOR seen;
@@ -88,7 +86,7 @@ struct FakeColorDialog : ColorDialog {
         record.rgbResult = result == 1 && chosen != -2 ? chosen : record.rgbResult;
         return result;
     }
-    std::int32_t CommDlgExtendedError() override { return extendedError; }
+    std::int32_t CommDlgExtendedError() override { return 0; }
     OLE_COLOR GetSysColor(int index) override { return ++sysColorReads, 0x00010101 * (index + 1); }
 };
 
@@ -115,7 +113,7 @@ struct FakeShell : Shell {
 
 // A 640 x 480 screen whose reading is a known one, answered from the event loop.
 struct FakeScreen : Screen {
-    QRect geometry{0, 0, 640, 480};
+    const QRect geometry{0, 0, 640, 480};
     QImage photograph;
     std::optional<OLE_COLOR> picked;
     QString failure;
