@@ -4,7 +4,8 @@
 #   - peak and current memory (RSS) once started
 #   - CPU used over 5 s of idling with the pointer away from the buttons, and
 #     over 5 s with the pointer resting on the menu button
-# usage: bench/startup.sh BUILD_DIR   (a Release build with tintaro and screen_probe)
+# Each against a bare Qt window of the same size measured in the same run.
+# usage: bench/startup.sh BUILD_DIR   (a Release build with tintaro, screen_probe and bare_window)
 set -euo pipefail
 
 if [ "${1:-}" != "--inner" ]; then
@@ -25,31 +26,40 @@ probe="$build/screen_probe"
 x=$(( (1024 - 536) / 2 + 5 ))
 y=$(( (768 - 474) / 2 + 300 ))
 
-times=()
-for run in 1 2 3 4 5; do
+# One start of a program: sets $ms to the milliseconds to its first paint,
+# and leaves it running as $pid.
+first_paint() {
     rm -f "$work/pvsetup.dat"
     "$probe" wait "$x" "$y" C0C0C0 10000 &
-    waiter=$!
+    local waiter=$! start
     sleep 0.3 # let the probe connect before the clock starts
     start=$(date +%s%N)
-    "$work/tintaro" &
+    "$1" 2> /dev/null &
     pid=$!
     wait "$waiter"
-    end=$(date +%s%N)
-    times+=($(( (end - start) / 1000000 )))
-    if [ "$run" -lt 5 ]; then
-        kill "$pid"
-        wait "$pid" 2>/dev/null || true
-        sleep 0.3
-    fi
-done
-sorted=($(printf '%s\n' "${times[@]}" | sort -n))
-echo "first paint (ms): ${times[*]}; median ${sorted[2]}"
+    ms=$(( ($(date +%s%N) - start) / 1000000 ))
+}
+stop() { kill "$pid"; wait "$pid" 2>/dev/null || true; sleep 0.3; }
+rss_of() { sleep 1; awk '/VmRSS/ {print $2}' "/proc/$pid/status"; }
+median() { printf '%s\n' "$@" | sort -n | sed -n 3p; }
 
-sleep 1
-rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+# Five rounds, each the bare Qt window then the program; the memory of the
+# last round's two.
+bare=() times=()
+for run in 1 2 3 4 5; do
+    first_paint "$build/bench/bare_window"
+    bare+=("$ms")
+    [ "$run" -lt 5 ] || bare_rss=$(rss_of)
+    stop
+    first_paint "$work/tintaro"
+    times+=("$ms")
+    [ "$run" -eq 5 ] || stop
+done
+tb=$(median "${bare[@]}") tt=$(median "${times[@]}")
+echo "first paint (ms): bare Qt window ${bare[*]}, median $tb; Tintaro ${times[*]}, median $tt: $(awk -v a="$tt" -v b="$tb" 'BEGIN { printf "%.2fx", a / b }') (goal 1.3x)"
+rss=$(rss_of)
 hwm=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
-echo "memory after start-up: RSS ${rss} kB, peak ${hwm} kB"
+echo "memory after start-up: RSS ${rss} kB (peak ${hwm} kB), bare Qt window ${bare_rss} kB: $(awk -v a="$rss" -v b="$bare_rss" 'BEGIN { printf "%.2fx", a / b }') (goal 1.15x)"
 
 ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 before=$(ticks)

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+struct PaletteIntermediates;
 
 // A device-independent bitmap: a 40-byte BITMAPINFOHEADER and 32-bit pixels
 // stored top row first, each pixel as blue, green, red, 0.
@@ -31,4 +34,5 @@ private:
     std::vector<std::uint8_t> m_bits;
     int m_width = 0;
     int m_height = 0;
+    std::shared_ptr<const PaletteIntermediates> m_intermediates;
 };

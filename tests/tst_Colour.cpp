@@ -2,11 +2,13 @@
 // the WCAG formula written out again, matrices worked out separately.
 #include "colour/ColourText.h"
 #include "colour/Contrast.h"
+#include "colour/PaletteBitmap.h"
 #include "colour/VisionSimulation.h"
 #include "colour/mCPUtils.h"
 
 #include <QtTest>
 #include <cmath>
+#include <cstring>
 
 using namespace mCPUtils;
 
@@ -92,6 +94,23 @@ private slots:
         for (const auto& [text, inLong, expected] : rows) {
             const auto got = ColourText::Parse(text, inLong ? ColourText::Prefer::Long : ColourText::Prefer::Html);
             QCOMPARE(got ? int(*got) : -1, expected);
+        }
+    }
+
+    void paletteFillGivesHslToRgbForEveryPixelAndHue()
+    {
+        PaletteBitmap bmp; // stored as the bytes B, G, R, 0
+        bmp.InitPaletteBitmap(101, 101);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(bmp.header().data()), 16).toHex(), QByteArray("28000000650000009bffffff01002000"));
+        for (int n = 0; n <= 240; ++n) {
+            bmp.Fill(HueOfNumber(n));
+            for (int y = 0; y <= 100; ++y)
+                for (int x = 0; x <= 100; ++x) {
+                    std::int32_t rgb[3];
+                    HslToRgb(HueOfNumber(n), float((100 - x) / 100.0), float((100 - y) / 100.0), rgb[0], rgb[1], rgb[2]);
+                    if (std::memcmp(&bmp.bits()[size_t(4 * (x + 101 * y))], std::array<std::uint8_t, 4>{std::uint8_t(rgb[2]), std::uint8_t(rgb[1]), std::uint8_t(rgb[0]), 0}.data(), 4))
+                        QFAIL(qPrintable(QString("hue %1 at %2, %3").arg(n).arg(x).arg(y)));
+                }
         }
     }
 

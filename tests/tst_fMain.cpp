@@ -395,7 +395,7 @@ private slots:
         QCOMPARE(m_desk->clipboard.held, QStringLiteral("#665544"));
         QLineEdit* green = p->cSlider()->txtColor(1); // the Menu key in a box opens the ramp menu
         green->setFocus();
-        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(2, 2));
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(2, 2), green->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(green, &menuKey);
         QCOMPARE(m_desk->menus.shownItems.size(), 1);
         QCOMPARE(m_desk->menus.shownItems[0][0].caption, QStringLiteral("RGB Spectrum"));
