@@ -18,7 +18,9 @@ if [ "${1:-}" = "test" ]; then
         desktop-file-utils appstream dpkg-dev file
     )
 elif [ "${1:-}" = "bench" ]; then
-    packages+=(libbenchmark-dev xvfb xauth xdotool)
+    # Google Benchmark; Xvfb and XTest to drive the programs; KDE's
+    # kcolorchooser, Qt's colour dialog as a program, the peer for drags
+    packages+=(libbenchmark-dev xvfb xauth xdotool libxtst-dev kcolorchooser)
 fi
 
 missing=()
