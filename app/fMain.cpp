@@ -47,6 +47,10 @@ constexpr int MenuQuickHelp = 1001;
 
 void setTextColor(QWidget* w, OLE_COLOR c)
 {
+    // A palette change restyles the label: not again for the same colour,
+    // which a colour assignment announces up to four times.
+    if (w->palette().color(QPalette::WindowText) == ToQColor(c))
+        return;
     QPalette pal = w->palette();
     pal.setColor(QPalette::WindowText, ToQColor(c));
     w->setPalette(pal);

@@ -9,5 +9,5 @@ mapfile -t tests < <(git ls-files tests | grep -E '\.(cpp|h|c|sh)$')
 mapfile -t code < <(git ls-files | grep -vE '^(tests|bench)/' | grep -E '\.(cpp|h)$')
 t=$(count "${tests[@]}")
 c=$(count "${code[@]}")
-echo "tests $t lines, code $c lines: $((100 * t / c))% (keep 25-33%)"
-[ $((4 * t)) -ge "$c" ] && [ $((3 * t)) -le "$c" ]
+echo "tests $t lines, code $c lines: $(awk -v t="$t" -v c="$c" 'BEGIN { printf "%.2f", 100 * t / c }')% (keep 25-33%)"
+[ $((100 * t)) -ge $((25 * c)) ] && [ $((100 * t)) -le $((33 * c)) ]

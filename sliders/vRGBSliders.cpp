@@ -282,23 +282,27 @@ void vRGBSliders::DrawRamps()
 {
     followSize();
     ++m_rampRedraws;
+    const QImage before = m_surface.image();
     m_surface.DrawRamps(qBound(0, boxValue(0), 255), qBound(0, boxValue(1), 255), qBound(0, boxValue(2), 255), m_borderStyle,
                         mDraw::EdgeColours::FromPalette(palette()));
-    update();
+    update(mDraw::ChangedRegion(before, m_surface.image()));
 }
 
 void vRGBSliders::PlaceMarkers()
 {
     followSize();
+    const QImage before = m_surface.image();
     m_surface.PlaceMarkers({boxValue(0), boxValue(1), boxValue(2)}, background(), foreground());
-    update();
+    update(mDraw::ChangedRegion(before, m_surface.image()));
 }
 
 void vRGBSliders::DrawMarkers()
 {
     followSize();
+    // A move that leaves every marker where it was repaints nothing.
+    const QImage before = m_surface.image();
     m_surface.DrawMarkers(background(), foreground());
-    update();
+    update(mDraw::ChangedRegion(before, m_surface.image()));
 }
 
 // ---- layout and display ---------------------------------------------------
@@ -343,7 +347,12 @@ void vRGBSliders::showEvent(QShowEvent*)
 
 void vRGBSliders::paintEvent(QPaintEvent* event)
 {
-    QPainter(this).drawImage(event->rect(), m_surface.image(), event->rect());
+    QPainter p(this);
+    p.drawImage(event->rect(), m_surface.image(), event->rect());
+    // Painted edge to edge (the window need not paint behind it): until the
+    // surface follows a resize, the rest is background.
+    for (const QRect& r : QRegion(event->rect()) - QRegion(m_surface.image().rect()))
+        p.fillRect(r, background());
 }
 
 // ---- mouse ----------------------------------------------------------------

@@ -21,11 +21,7 @@ class TestPictureButton : public QObject {
     const QImage Normal = solid(Qt::red, {20, 10}), Hover = solid(Qt::green, {24, 12}), Down = solid(Qt::blue, {16, 8});
     QRgb shown() const { return m_b->surface().pixel(1, 1); }
     QWindow* window() const { return m_host->windowHandle(); }
-    void moveTo(QPoint p, QWidget* under)
-    {
-        m_desk->pointer.under = under;
-        QTest::mouseMove(window(), p);
-    }
+    void moveTo(QPoint p, QWidget* under) { m_desk->pointer.under = under, QTest::mouseMove(window(), p); }
 
 private slots:
     void init()

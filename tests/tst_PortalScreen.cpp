@@ -9,7 +9,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
+#include <QProcess>
+#include <cstdio>
 
 namespace {
 
@@ -120,20 +121,15 @@ private slots:
 int main(int argc, char** argv)
 {
     // A private bus: nothing of the machine's own session takes part.
-    FILE* daemon = ::popen("dbus-daemon --session --fork --print-address=1 --print-pid=1", "r");
-    char address[512] = {};
-    char pid[32] = {};
-    if (!daemon || !std::fgets(address, sizeof address, daemon) || !std::fgets(pid, sizeof pid, daemon)) {
-        std::fprintf(stderr, "cannot start a private dbus-daemon\n");
-        return 1;
-    }
-    ::pclose(daemon);
-    address[std::strcspn(address, "\n")] = '\0';
-    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    QProcess daemon;
+    daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    if (!daemon.waitForReadyRead(10000))
+        return std::fprintf(stderr, "cannot start a private dbus-daemon\n"), 1;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", daemon.readLine().trimmed());
     QGuiApplication app(argc, argv);
     TestPortalScreen test;
     const int result = QTest::qExec(&test, argc, argv);
-    ::kill(std::atoi(pid), SIGTERM);
+    daemon.terminate(), daemon.waitForFinished();
     return result;
 }
 

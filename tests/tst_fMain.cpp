@@ -329,6 +329,30 @@ private slots:
         QCOMPARE(m_w->cpFore()->Color(), RGB(255, 0, 0));
     }
 
+    void onlyWhatChangesIsRepainted()
+    {
+        QTest::qWait(50); // the start-up paints go by
+        struct : QObject { // each widget painted, as its class and its parent's
+            QStringList painted;
+            bool eventFilter(QObject* o, QEvent* e) override
+            {
+                return e->type() == QEvent::Paint && (painted << QString(o->metaObject()->className()) + '/' + (o->parent() ? o->parent()->metaObject()->className() : ""), false);
+            }
+        } paints;
+        qApp->installEventFilter(&paints);
+        const auto move = [&](QWidget* part, QPoint at) { QTest::mouseMove(window(), part->mapTo(m_w, at)), QTest::qWait(30); };
+        vRGBSliders* sliders = m_w->cpFore()->cSlider();
+        move(sliders, {20, 30}), move(sliders, {60, 32}); // no button: nothing changes, nothing repaints
+        QCOMPARE(paints.painted, QStringList());
+        QTest::mousePress(window(), Qt::LeftButton, {}, m_w->cpBack()->iPal()->mapTo(m_w, QPoint(30, 30)));
+        paints.painted.clear();
+        move(m_w->cpBack()->iPal(), {31, 30}); // one pixel over the palette: not the window, frames or the other picker
+        QVERIFY(!paints.painted.isEmpty());
+        for (const QString& p : paints.painted)
+            QVERIFY2(!p.startsWith("fMain") && !p.startsWith("zelFrames") && !p.startsWith("SurfaceBox"), qPrintable(p));
+        QTest::mouseRelease(window(), Qt::LeftButton, {}, m_w->cpBack()->iPal()->mapTo(m_w, QPoint(31, 30)));
+    }
+
     void designTextsFitTheirControls()
     {
         m_w->cpFore()->setColor(0x00FFFFFF);

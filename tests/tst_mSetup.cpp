@@ -46,11 +46,10 @@ static bool writeFile(const QString& path, const QByteArray& bytes)
 struct FilesIn : QtFileSystem {
     QString dir;
     Platform previous;
-    explicit FilesIn(QString d) : dir(std::move(d))
+    explicit FilesIn(QString d) : dir(std::move(d)), previous(platform())
     {
-        Platform p = platform();
-        p.files = this;
-        previous = setPlatform(p);
+        Platform p = previous;
+        p.files = this, setPlatform(p);
     }
     ~FilesIn() override { setPlatform(previous); }
     QString executableDir() const override { return dir; }

@@ -8,12 +8,7 @@
 
 using namespace mFrameRules;
 
-static QImage solid(QColor c, int side)
-{
-    QImage img(side, side, QImage::Format_RGB32);
-    img.fill(c);
-    return img;
-}
+static QImage solid(QColor c, int side) { QImage img(side, side, QImage::Format_RGB32); return img.fill(c), img; }
 
 class TestFrames : public QObject {
     Q_OBJECT

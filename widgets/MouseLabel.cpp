@@ -56,6 +56,7 @@ void MouseLabel::setBackColor(OLE_COLOR color)
         return;
     m_backColor = color;
     m_hasBackColor = true;
+    setAttribute(Qt::WA_OpaquePaintEvent); // filled edge to edge: nothing behind it needs painting
     update();
     if (QAccessible::isActive()) {
         QAccessibleValueChangeEvent changed(this, mCPUtils::ToHtmlText(color));

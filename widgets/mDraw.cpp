@@ -1,5 +1,7 @@
 #include "widgets/mDraw.h"
 
+#include <cstring>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -109,6 +111,26 @@ void SetDIBitsToDevice(QImage& surface, int width, int height, const std::uint8_
         for (int x = 0; x < columns; ++x, src += 4)
             dst[x] = qRgb(src[2], src[1], src[0]);
     }
+}
+
+QRegion ChangedRegion(const QImage& before, const QImage& after)
+{
+    if (before.size() != after.size() || before.format() != after.format())
+        return QRegion(after.rect());
+    QRegion changed;
+    const int bytes = after.depth() / 8;
+    for (int y = 0; y < after.height(); ++y) {
+        const uchar* a = before.constScanLine(y);
+        const uchar* b = after.constScanLine(y);
+        int first = 0, last = after.width() - 1;
+        while (first <= last && std::memcmp(a + first * bytes, b + first * bytes, static_cast<std::size_t>(bytes)) == 0)
+            ++first;
+        while (last >= first && std::memcmp(a + last * bytes, b + last * bytes, static_cast<std::size_t>(bytes)) == 0)
+            --last;
+        if (first <= last)
+            changed += QRect(first, y, last - first + 1, 1);
+    }
+    return changed;
 }
 
 } // namespace mDraw

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPalette>
+#include <QRegion>
 #include <cstdint>
 
 // Exact, antialiasing-free drawing on a control's persistent surface, with
@@ -57,5 +58,9 @@ void DrawEdge(QImage& surface, const Rect& r, unsigned edge, unsigned sides, con
 // Copies a top-down 32-bit bitmap (bytes blue, green, red, 0 per pixel) of
 // width x height to the top-left corner of surface in one go.
 void SetDIBitsToDevice(QImage& surface, int width, int height, const std::uint8_t* bits);
+
+// The part of `after` that differs from `before` (two images of one size), as
+// one span per changed row, so that only what changed reaches the screen.
+QRegion ChangedRegion(const QImage& before, const QImage& after);
 
 } // namespace mDraw
