@@ -45,16 +45,6 @@ namespace {
 constexpr int MenuAbout = 1000;
 constexpr int MenuQuickHelp = 1001;
 
-void setTextColor(QWidget* w, OLE_COLOR c)
-{
-    // A palette change restyles the label: not again for the same colour,
-    // which a colour assignment announces up to four times.
-    if (w->palette().color(QPalette::WindowText) == ToQColor(c))
-        return;
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, ToQColor(c));
-    w->setPalette(pal);
-}
 
 } // namespace
 
@@ -185,7 +175,7 @@ void fMain::Form_Load()
 void fMain::cpFore_Colorchanged()
 {
     const OLE_COLOR c = m_verdict->Shown(m_cpFore->Color());
-    setTextColor(m_lblSample[0], c);
+    m_lblSample[0]->setForeColor(c);
     m_lblSample[2]->setBackColor(c);
     m_lblSample[4]->setBackColor(c);
     m_verdict->Refresh();

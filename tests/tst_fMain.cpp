@@ -41,7 +41,6 @@ static QByteArray seededFile()
     put(108, -5);
     return bytes;
 }
-static OLE_COLOR textColorOf(const QWidget* w) { return FromQColor(w->palette().color(QPalette::WindowText)); }
 static QString nameOf(QObject* o, QAccessible::Text t = QAccessible::Name)
 {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
@@ -76,14 +75,14 @@ private slots:
         QVERIFY(m_w->windowTitle() == "Tintaro by Tolvex" && m_w->size() == QSize(536, 474));
         for (int n = 1; n <= 12; ++n)
             QVERIFY(m_w->cpFore()->sColor(n) == 0x00010000 * n && m_w->cpBack()->sColor(n) == n);
-        QVERIFY(m_w->lblSample(0)->text() == "Visit Tolvex" && textColorOf(m_w->lblSample(0)) == 0x00336699);
+        QVERIFY(m_w->lblSample(0)->text() == "Visit Tolvex" && m_w->lblSample(0)->ForeColor() == 0x00336699);
         const QImage shot = m_w->grab().toImage(); // the strip: text colour on the back colour
         QCOMPARE(shot.pixelColor(m_w->lblSample(4)->geometry().center()), QColor(0x99, 0x66, 0x33));
         QCOMPARE(shot.pixelColor(m_w->lblSample(3)->geometry().topLeft() + QPoint(2, 2)), QColor(0x30, 0x20, 0x10));
         QVERIFY(m_desk->messages.shown.isEmpty());
 
         m_w->cpBack()->setColor(0x00ABCDEF); // the foreground parts stay
-        QCOMPARE(textColorOf(m_w->lblSample(0)), 0x00336699);
+        QCOMPARE(m_w->lblSample(0)->ForeColor(), 0x00336699);
         QVERIFY(m_w->lblSample(4)->BackColor() == 0x00336699 && m_w->lblSample(3)->BackColor() == 0x00ABCDEF);
         m_w->cpFore()->setsColor(12, 0x00FEDCBA);
         m_desk->menus.answer = 1001;

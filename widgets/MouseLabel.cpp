@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace {
 
@@ -64,11 +65,29 @@ void MouseLabel::setBackColor(OLE_COLOR color)
     }
 }
 
+void MouseLabel::setForeColor(OLE_COLOR color)
+{
+    if (m_hasForeColor && m_foreColor == color)
+        return;
+    m_foreColor = color;
+    m_hasForeColor = true;
+    update();
+}
+
 void MouseLabel::paintEvent(QPaintEvent* event)
 {
     if (m_hasBackColor)
         QPainter(this).fillRect(rect(), ToQColor(m_backColor));
-    QLabel::paintEvent(event);
+    if (!m_hasForeColor || textFormat() == Qt::RichText || !pixmap().isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // Plain text as QLabel sets it, in the colour of our own.
+    QPainter p(this);
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, ToQColor(m_foreColor));
+    const int flags = QStyle::visualAlignment(layoutDirection(), alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    style()->drawItemText(&p, contentsRect().adjusted(margin(), margin(), -margin(), -margin()), flags, pal, isEnabled(), text(), QPalette::WindowText);
 }
 
 void MouseLabel::mousePressEvent(QMouseEvent* event)

@@ -15,6 +15,10 @@ public:
     OLE_COLOR BackColor() const { return m_backColor; }
     bool HasBackColor() const { return m_hasBackColor; }
     void setBackColor(OLE_COLOR color);
+    // The text's colour, painted directly too: a drag recolours the sample
+    // several times per move, and a palette change restyles the label.
+    OLE_COLOR ForeColor() const { return m_foreColor; }
+    void setForeColor(OLE_COLOR color);
 
 signals:
     void MouseDown(int Button, int Shift, double X, double Y);
@@ -34,5 +38,7 @@ protected:
 private:
     OLE_COLOR m_backColor = 0;
     bool m_hasBackColor = false;
+    OLE_COLOR m_foreColor = 0;
+    bool m_hasForeColor = false;
     bool m_leftPressed = false;
 };
