@@ -115,20 +115,21 @@ void SetDIBitsToDevice(QImage& surface, int width, int height, const std::uint8_
 
 QRegion ChangedRegion(const QImage& before, const QImage& after)
 {
-    if (before.size() != after.size() || before.format() != after.format())
+    if (before.size() != after.size() || before.format() != after.format() || after.depth() != 32)
         return QRegion(after.rect());
     QRegion changed;
-    const int bytes = after.depth() / 8;
+    const auto row = static_cast<std::size_t>(4 * after.width());
     for (int y = 0; y < after.height(); ++y) {
-        const uchar* a = before.constScanLine(y);
-        const uchar* b = after.constScanLine(y);
+        const auto* a = reinterpret_cast<const std::uint32_t*>(before.constScanLine(y));
+        const auto* b = reinterpret_cast<const std::uint32_t*>(after.constScanLine(y));
+        if (std::memcmp(a, b, row) == 0)
+            continue;
         int first = 0, last = after.width() - 1;
-        while (first <= last && std::memcmp(a + first * bytes, b + first * bytes, static_cast<std::size_t>(bytes)) == 0)
+        while (a[first] == b[first])
             ++first;
-        while (last >= first && std::memcmp(a + last * bytes, b + last * bytes, static_cast<std::size_t>(bytes)) == 0)
+        while (a[last] == b[last])
             --last;
-        if (first <= last)
-            changed += QRect(first, y, last - first + 1, 1);
+        changed += QRect(first, y, last - first + 1, 1);
     }
     return changed;
 }
