@@ -28,9 +28,7 @@ struct Floor {
     {
         for (int y = 0; y < Side; ++y)
             for (int x = 0; x < Side; ++x) {
-                const double ds = static_cast<float>((100 - x) / 100.0), dl = static_cast<float>((100 - y) / 100.0);
-                const float m = static_cast<float>(dl > 0.5 ? dl - (1.0 - dl) * ds : (1.0 - ds) * dl);
-                const float M = static_cast<float>(dl + dl - m);
+                const auto [m, M] = mCPUtils::ExtremesOf(float((100 - x) / 100.0), float((100 - y) / 100.0));
                 low.push_back(m), span.push_back(double(M) - m);
                 lowByte.push_back(std::uint8_t(mCPUtils::RoundHalfEven(double(m) * 255)));
                 highByte.push_back(std::uint8_t(mCPUtils::RoundHalfEven(double(M) * 255)));

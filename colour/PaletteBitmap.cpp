@@ -43,9 +43,7 @@ std::shared_ptr<const PaletteIntermediates> intermediatesFor(int width, int heig
     t->low.resize(n), t->span.resize(n), t->lowByte.resize(n), t->highByte.resize(n);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            const double ds = static_cast<float>((100 - x) / 100.0), dl = static_cast<float>((100 - y) / 100.0);
-            const float m = static_cast<float>(dl > 0.5 ? dl - (1.0 - dl) * ds : (1.0 - ds) * dl);
-            const float M = static_cast<float>(dl + dl - m); // with s = 0 both are l, as HslToRgb takes it
+            const auto [m, M] = mCPUtils::ExtremesOf(static_cast<float>((100 - x) / 100.0), static_cast<float>((100 - y) / 100.0));
             const auto i = static_cast<std::size_t>(y * width + x);
             t->low[i] = m;
             t->span[i] = static_cast<double>(M) - m;

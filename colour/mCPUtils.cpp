@@ -4,15 +4,21 @@
 
 namespace mCPUtils {
 
+HslExtremes ExtremesOf(float s, float l)
+{
+    const double dl = l, ds = s;
+    const float m = static_cast<float>(dl > 0.5 ? dl - (1.0 - dl) * ds : (1.0 - ds) * dl);
+    return {m, static_cast<float>(dl + dl - m)};
+}
+
 void HslToRgb(float h, float s, float l, std::int32_t& red, std::int32_t& green, std::int32_t& blue)
 {
     float r1, g1, b1;
     if (s == 0.0f) {
         r1 = g1 = b1 = l;
     } else {
-        const double dl = l, ds = s, dh = h;
-        const float m = static_cast<float>(dl > 0.5 ? dl - (1.0 - dl) * ds : (1.0 - ds) * dl);
-        const float M = static_cast<float>(dl + dl - m);
+        const double dh = h;
+        const auto [m, M] = ExtremesOf(s, l);
         const double d = static_cast<double>(M) - m;
         if (dh < 1) {
             r1 = M;

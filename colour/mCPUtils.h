@@ -25,6 +25,13 @@ inline int RoundHalfEven(double x)
 // rounded half to even at the end. Inputs outside those ranges are not
 // clamped and may give components outside 0..255.
 void HslToRgb(float h, float s, float l, std::int32_t& red, std::int32_t& green, std::int32_t& blue);
+// The darkest and the lightest channel of saturation s and lightness l, as
+// HslToRgb has them (stored as floats); whatever the hue, the colour lies
+// between the two. With s = 0 both are l.
+struct HslExtremes {
+    float m, M;
+};
+HslExtremes ExtremesOf(float s, float l);
 
 // Hue number 0..240 with the top of the scale folded below zero:
 // n for n <= 200, n - 240 otherwise.
