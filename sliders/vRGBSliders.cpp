@@ -278,31 +278,33 @@ void vRGBSliders::followSize()
         UserControl_Resize();
 }
 
-void vRGBSliders::DrawRamps()
+void vRGBSliders::drawOnSurface(const std::function<void()>& draw)
 {
     followSize();
-    ++m_rampRedraws;
+    // Only the pixels the drawing changed reach the screen: a move that
+    // leaves every marker where it was repaints nothing.
     const QImage before = m_surface.image();
-    m_surface.DrawRamps(qBound(0, boxValue(0), 255), qBound(0, boxValue(1), 255), qBound(0, boxValue(2), 255), m_borderStyle,
-                        mDraw::EdgeColours::FromPalette(palette()));
+    draw();
     update(mDraw::ChangedRegion(before, m_surface.image()));
+}
+
+void vRGBSliders::DrawRamps()
+{
+    ++m_rampRedraws;
+    drawOnSurface([this] {
+        m_surface.DrawRamps(qBound(0, boxValue(0), 255), qBound(0, boxValue(1), 255), qBound(0, boxValue(2), 255), m_borderStyle,
+                            mDraw::EdgeColours::FromPalette(palette()));
+    });
 }
 
 void vRGBSliders::PlaceMarkers()
 {
-    followSize();
-    const QImage before = m_surface.image();
-    m_surface.PlaceMarkers({boxValue(0), boxValue(1), boxValue(2)}, background(), foreground());
-    update(mDraw::ChangedRegion(before, m_surface.image()));
+    drawOnSurface([this] { m_surface.PlaceMarkers({boxValue(0), boxValue(1), boxValue(2)}, background(), foreground()); });
 }
 
 void vRGBSliders::DrawMarkers()
 {
-    followSize();
-    // A move that leaves every marker where it was repaints nothing.
-    const QImage before = m_surface.image();
-    m_surface.DrawMarkers(background(), foreground());
-    update(mDraw::ChangedRegion(before, m_surface.image()));
+    drawOnSurface([this] { m_surface.DrawMarkers(background(), foreground()); });
 }
 
 // ---- layout and display ---------------------------------------------------

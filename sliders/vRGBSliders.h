@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <cstdint>
 
 class PropertyBag;
@@ -88,6 +89,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void drawOnSurface(const std::function<void()>& draw);
     void setChannel(int k, int v);
     // Sets box k's text; an unchanged text is no change and runs nothing.
     void setBoxText(int k, const QString& text);
