@@ -7,16 +7,8 @@
 # usage: bench/drag.sh BUILD_DIR   (a Release build with tintaro and bench/drag_driver)
 set -euo pipefail
 
-if [ "${1:-}" != "--inner" ]; then
-    build=$(cd "${1:-build-release}" && pwd)
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inner "$build"
-fi
-build=$2
-export QT_QPA_PLATFORM=xcb
-work=$(mktemp -d)
-pid=""
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-cp "$build/tintaro" "$work/"
+source "$(dirname "$0")/bench_common.sh"
+bench_start "$@"
 events=3000
 
 # Window-relative drags, "x0 y0 x1 y1", for each kind.
@@ -32,7 +24,6 @@ start() {
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$wid")"
 }
-ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 # Microseconds of CPU per event of one drag: "x0 y0 x1 y1" relative to the window.
 drag() {
     local x0 y0 x1 y1 before
@@ -42,7 +33,6 @@ drag() {
     sleep 0.5
     echo $(( ($(ticks) - before) * 1000000 / $(getconf CLK_TCK) / events ))
 }
-median() { printf '%s\n' "$@" | sort -n | sed -n 3p; }
 
 declare -A ours theirs
 for round in 1 2 3 4 5; do
@@ -55,5 +45,5 @@ for round in 1 2 3 4 5; do
 done
 for kind in palette hue ramp; do
     a=$(median ${ours[$kind]}) b=$(median ${theirs[$kind]})
-    echo "$kind drag, us of CPU per event at 1000 Hz (median of 5): Tintaro $a (${ours[$kind]% }), Qt's colour dialog $b (${theirs[$kind]% }): $(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.2fx", a / b }') (goal 0.5x)"
+    echo "$kind drag, us of CPU per event at 1000 Hz (median of 5): Tintaro $a (${ours[$kind]% }), Qt's colour dialog $b (${theirs[$kind]% }): $(ratio "$a" "$b") (goal 0.5x)"
 done

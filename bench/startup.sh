@@ -8,16 +8,8 @@
 # usage: bench/startup.sh BUILD_DIR   (a Release build with tintaro, screen_probe and bare_window)
 set -euo pipefail
 
-if [ "${1:-}" != "--inner" ]; then
-    build=$(cd "${1:-build-release}" && pwd)
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inner "$build"
-fi
-build=$2
-export QT_QPA_PLATFORM=xcb
-work=$(mktemp -d)
-pid=""
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-cp "$build/tintaro" "$work/"
+source "$(dirname "$0")/bench_common.sh"
+bench_start "$@"
 probe="$build/screen_probe"
 
 # The window opens centred on the 1024 x 768 screen. Xvfb's bare screen is
@@ -41,7 +33,6 @@ first_paint() {
 }
 stop() { kill "$pid"; wait "$pid" 2>/dev/null || true; sleep 0.3; }
 rss_of() { sleep 1; awk '/VmRSS/ {print $2}' "/proc/$pid/status"; }
-median() { printf '%s\n' "$@" | sort -n | sed -n 3p; }
 
 # Five rounds, each the bare Qt window then the program; the memory of the
 # last round's two.
@@ -56,12 +47,11 @@ for run in 1 2 3 4 5; do
     [ "$run" -eq 5 ] || stop
 done
 tb=$(median "${bare[@]}") tt=$(median "${times[@]}")
-echo "first paint (ms): bare Qt window ${bare[*]}, median $tb; Tintaro ${times[*]}, median $tt: $(awk -v a="$tt" -v b="$tb" 'BEGIN { printf "%.2fx", a / b }') (goal 1.3x)"
+echo "first paint (ms): bare Qt window ${bare[*]}, median $tb; Tintaro ${times[*]}, median $tt: $(ratio "$tt" "$tb") (goal 1.3x)"
 rss=$(rss_of)
 hwm=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
-echo "memory after start-up: RSS ${rss} kB (peak ${hwm} kB), bare Qt window ${bare_rss} kB: $(awk -v a="$rss" -v b="$bare_rss" 'BEGIN { printf "%.2fx", a / b }') (goal 1.15x)"
+echo "memory after start-up: RSS ${rss} kB (peak ${hwm} kB), bare Qt window ${bare_rss} kB: $(ratio "$rss" "$bare_rss") (goal 1.15x)"
 
-ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 before=$(ticks)
 sleep 5
 after=$(ticks)
