@@ -10,6 +10,12 @@ namespace mArtwork {
 
 enum class ButtonState { Normal, Hover, Down };
 
+// Starts drawing, on another thread, everything the main window shows from
+// its first paint at this pixel ratio, so the pictures are ready when it asks
+// for them; each picture drawn ahead is handed out once, later requests draw
+// their own.
+void DrawAhead(qreal devicePixelRatio);
+
 // The 468 x 60 banner.
 QImage Banner(qreal devicePixelRatio);
 // A 21 x 21 title-area button: "menu", "minimise" or "close".

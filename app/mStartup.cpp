@@ -1,15 +1,19 @@
 #include "app/mStartup.h"
 
 #include "app/fMain.h"
+#include "app/mArtwork.h"
 #include "platform/TerminationSignals.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QSessionManager>
 
 namespace mStartup {
 
 void Main()
 {
+    // The window is made on the primary screen.
+    mArtwork::DrawAhead(QGuiApplication::primaryScreen()->devicePixelRatio());
     auto* window = new fMain;
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Form_Load();

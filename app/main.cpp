@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/mStartup.h"
+#include "platform/FontConfigWarmUp.h"
 
 #include <QApplication>
 
@@ -12,7 +13,9 @@ int main(int argc, char* argv[])
     if (const std::optional<int> exitCode = CommandLine::Handle(arguments))
         return *exitCode;
 
+    std::optional<FontConfigWarmUp> fonts(std::in_place);
     QApplication app(argc, argv);
+    fonts.reset(); // before the first text is measured
     QApplication::setApplicationName(QStringLiteral("tintaro"));
     QApplication::setOrganizationName(QStringLiteral("Tolvex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.tolvex.Tintaro"));

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev qt6-wayland fonts-liberation2
+    cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libfontconfig-dev qt6-wayland fonts-liberation2
 )
 if [ "${1:-}" = "test" ]; then
     packages+=(
