@@ -10,6 +10,7 @@
 #include "sliders/RampSource.h"
 #include "sliders/vRGBSliders.h"
 #include "widgets/DesignFonts.h"
+#include "widgets/CachedPanelStyle.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/mMouse.h"
 #include "widgets/ShapeBox.h"
@@ -110,6 +111,7 @@ Quor_Colorpicker::Quor_Colorpicker(QWidget* parent)
         m_lblinfo[i]->setGeometry(InfoLabelRects[i]);
         m_txtInfo[i] = new QLineEdit(this);
         m_txtInfo[i]->setGeometry(InfoBoxRects[i]);
+        CachedPanelStyle::Apply(m_txtInfo[i]);
         m_lblCopy[i] = new MouseLabel(QStringLiteral("Copy"), this);
         m_lblCopy[i]->setGeometry(CopyRects[i]);
         m_lblCopy[i]->setFont(copyFont);

@@ -2,6 +2,7 @@
 
 #include "sliders/SliderGeometry.h"
 #include "sliders/mSliderRules.h"
+#include "widgets/CachedPanelStyle.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@ ChannelBox::ChannelBox(QWidget* parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Base, QColor(240, 244, 200));
     setPalette(pal);
+    CachedPanelStyle::Apply(this);
 }
 
 void ChannelBox::focusInEvent(QFocusEvent* event)

@@ -169,6 +169,25 @@ private slots:
         }
     }
 
+    void readoutBoxesLookAsTheStyleDrawsThem()
+    {
+        // Their frames are copied from a store; a plain box in the same place,
+        // drawn by the style each time, must look the same, focused or not.
+        QLineEdit* box = m_p->txtInfo(1);
+        QLineEdit plain(box->text(), m_p.get());
+        plain.setGeometry(box->geometry()), plain.setFont(box->font());
+        for (bool focused : {false, true}) {
+            QImage looks[2];
+            for (QLineEdit* shown : {box, &plain}) {
+                box->setVisible(shown == box), plain.setVisible(shown == &plain);
+                focused ? shown->setFocus() : m_p->iPal()->setFocus();
+                QCoreApplication::processEvents(), shown->selectAll();
+                looks[shown == &plain] = m_p->grab(box->geometry()).toImage();
+            }
+            QCOMPARE(looks[0], looks[1]);
+        }
+    }
+
     void standardColorsDialog()
     {
         // result, colour chosen (-2: the one it opened on), HTML read-out after, Colorchanged raised.
