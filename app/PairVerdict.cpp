@@ -4,6 +4,7 @@
 #include "picker/Quor_Colorpicker.h"
 #include "platform/Platform.h"
 #include "platform/PopupMenu.h"
+#include "widgets/CaptionOverPicture.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/MouseLabel.h"
 
@@ -17,14 +18,14 @@ constexpr int SwapItem = 100;
 
 } // namespace
 
-PairVerdict::PairVerdict(QWidget* banner, Quor_Colorpicker* fore, Quor_Colorpicker* back, const std::array<MouseLabel*, 5>& strip,
+PairVerdict::PairVerdict(QLabel* banner, Quor_Colorpicker* fore, Quor_Colorpicker* back, const std::array<MouseLabel*, 5>& strip,
                          std::function<void()> repaintStrip)
     : QObject(banner)
     , m_fore(fore)
     , m_back(back)
     , m_strip(strip)
     , m_repaintStrip(std::move(repaintStrip))
-    , m_readout(new QLabel(banner))
+    , m_readout(new CaptionOverPicture(banner))
 {
     // Drawn over the banner; its clicks still belong to the banner.
     m_readout->setGeometry(ReadoutRect);

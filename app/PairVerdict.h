@@ -19,7 +19,7 @@ class PairVerdict : public QObject {
     Q_OBJECT
 public:
     // repaintStrip recolours the five sample labels (through Shown).
-    PairVerdict(QWidget* banner, Quor_Colorpicker* fore, Quor_Colorpicker* back, const std::array<MouseLabel*, 5>& strip,
+    PairVerdict(QLabel* banner, Quor_Colorpicker* fore, Quor_Colorpicker* back, const std::array<MouseLabel*, 5>& strip,
                 std::function<void()> repaintStrip);
 
     // What the strip shows for a real colour under the chosen simulation.

@@ -10,6 +10,7 @@
 #include "QtBenchmarkMain.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <benchmark/benchmark.h>
 
@@ -53,7 +54,7 @@ BENCHMARK(BM_Palette_QtBaseline)->Unit(benchmark::kMicrosecond);
 // repaint (only its own band), tool tips. To be set beside BM_PalettePick.
 void BM_ContrastRefresh(benchmark::State& state)
 {
-    QWidget banner;
+    QLabel banner;
     banner.resize(468, 60);
     banner.show();
     Quor_Colorpicker fore, back;

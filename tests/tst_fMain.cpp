@@ -330,6 +330,10 @@ private slots:
         QCOMPARE(shot.pixel(m_w->lblSample(4)->geometry().center()) & 0xFFFFFF, 0x6D5F00u);
         QCOMPARE(shot.pixel(m_w->lblSample(1)->geometry().topLeft() + QPoint(2, 2)) & 0xFFFFFF, 0x50699Bu);
         QCOMPARE(m_w->verdict()->readout()->text(), QStringLiteral("Contrast 1.50:1 \u00B7 Fail \u00B7 Protanopia"));
+        const QRect readout = m_w->verdict()->readout()->geometry(); // its text stands on the banner's picture
+        const QImage banner = m_w->imBanner()->pixmap().toImage();
+        for (QPoint at : {readout.topLeft(), readout.bottomLeft() + QPoint(3, 0)})
+            QCOMPARE(shot.pixel(m_w->imBanner()->pos() + at), banner.pixel(at));
         QVERIFY(m_desk->shell.opened.isEmpty()); // a right click opens no web page
         // Swap: each picker assigned once, foreground first; favourites stay.
         QStringList order;
@@ -347,11 +351,11 @@ private slots:
     void onlyWhatChangesIsRepainted()
     {
         QTest::qWait(50); // the start-up paints go by
-        struct : QObject { // each widget painted, as its class and its parent's
+        struct : QObject { // each widget painted, as its class, its parent's and its name
             QStringList painted;
             bool eventFilter(QObject* o, QEvent* e) override
             {
-                return e->type() == QEvent::Paint && (painted << QString(o->metaObject()->className()) + '/' + (o->parent() ? o->parent()->metaObject()->className() : ""), false);
+                return e->type() == QEvent::Paint && (painted << QString(o->metaObject()->className()) + '/' + (o->parent() ? o->parent()->metaObject()->className() : "") + '/' + static_cast<QWidget*>(o)->accessibleName(), false);
             }
         } paints;
         qApp->installEventFilter(&paints);
@@ -361,11 +365,11 @@ private slots:
         QCOMPARE(paints.painted, QStringList());
         QTest::mousePress(window(), Qt::LeftButton, {}, m_w->cpBack()->iPal()->mapTo(m_w, QPoint(30, 30)));
         paints.painted.clear();
-        move(m_w->cpBack()->iPal(), {31, 30}); // one pixel over the palette: not the window, frames, pickers or hue bars
-        QVERIFY(!paints.painted.isEmpty());
+        move(m_w->cpBack()->iPal(), {61, 30}); // along the palette: not the window, frames, pickers, hue bars or banner
+        QVERIFY(paints.painted.contains("CaptionOverPicture/MouseLabel/")); // the contrast changed
         for (const QString& p : paints.painted)
-            QVERIFY2(!p.startsWith("fMain") && !p.startsWith("zelFrames") && !p.startsWith("Quor_Colorpicker") && !p.startsWith("SurfaceBox"), qPrintable(p));
-        QTest::mouseRelease(window(), Qt::LeftButton, {}, m_w->cpBack()->iPal()->mapTo(m_w, QPoint(31, 30)));
+            QVERIFY2(!p.startsWith("fMain") && !p.startsWith("zelFrames") && !p.startsWith("Quor_Colorpicker") && !p.startsWith("SurfaceBox") && !p.endsWith("Banner"), qPrintable(p));
+        QTest::mouseRelease(window(), Qt::LeftButton, {}, m_w->cpBack()->iPal()->mapTo(m_w, QPoint(61, 30)));
     }
 
     void designTextsFitTheirControls()
