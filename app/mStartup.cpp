@@ -7,6 +7,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSessionManager>
+#include <QTimer>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace mStartup {
 
@@ -18,6 +23,12 @@ void Main()
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Form_Load();
     window->show();
+#ifdef __GLIBC__
+    // Start-up frees much scratch memory (the font configuration's parse,
+    // the pictures' drawing on other threads); hand it back to the system
+    // once the window is up, rather than keep it for the program's lifetime.
+    QTimer::singleShot(500, [] { malloc_trim(0); });
+#endif
 
     // Logout, kill and Ctrl+C close the window as its close button does, so
     // the one save at unload happens; the session manager's request to save
