@@ -34,7 +34,8 @@ void CachedPanelStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+    const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
+                            .arg(baseStyle()->name())
                             .arg(option->rect.width())
                             .arg(option->rect.height())
                             .arg(dpr)
