@@ -1,4 +1,5 @@
 #include "colour/mCPUtils.h"
+#include "widgets/DesignFonts.h"
 #include "widgets/PropertyBag.h"
 #include "widgets/mFrameRules.h"
 #include "widgets/zelFrames.h"
@@ -103,6 +104,19 @@ private slots:
         QVERIFY(loaded.Style() == 1 && loaded.TextBoxHeight() == 22 && loaded.IconSize() == 16 && loaded.Alignment() == 2);
         QVERIFY(loaded.ColorFrom() == 0x9E9EFF && loaded.ColorTo() == 0xF0F0FF && loaded.BackColor() == 0x00C0C0C0);
         QCOMPARE(loaded.Caption(), QStringLiteral("zelFrames1"));
+    }
+
+    void designFontsAreTheDesignFamilyWhereInstalledElseItsSubstitute()
+    {
+        // The test needs Liberation Sans and DejaVu Sans (installed with the program).
+        QFont::insertSubstitutions(QStringLiteral("DejaVu Sans"), {QStringLiteral("Liberation Sans")});
+        const std::pair<const char*, const char*> rows[] = {
+            {"MS Sans Serif", "Liberation Sans"}, {"Arial", "Liberation Sans"}, {"Verdana", "DejaVu Sans"},
+            {"DejaVu Sans", "DejaVu Sans"}, // installed: kept though it has a substitute
+            {"No Such Face", "No Such Face"}}; // neither: left to fontconfig
+        for (const auto& [asked, used] : rows)
+            QCOMPARE(DesignFonts::Font(QLatin1String(asked), 8).family(), QLatin1String(used));
+        QCOMPARE(QFontInfo(DesignFonts::Font(QStringLiteral("Verdana"), 8)).family(), QStringLiteral("DejaVu Sans"));
     }
 };
 

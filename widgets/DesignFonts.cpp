@@ -1,5 +1,8 @@
 #include "widgets/DesignFonts.h"
 
+#include <QFontDatabase>
+#include <QHash>
+#include <QMutex>
 #include <QStringList>
 
 namespace DesignFonts {
@@ -19,10 +22,34 @@ void InstallSubstitutes()
     Q_UNUSED(installed);
 }
 
-QFont Font(const QString& family, qreal pointSize)
+QString InstalledFamily(const QString& family)
 {
     InstallSubstitutes();
-    QFont font(family);
+    static QMutex lock;
+    static QHash<QString, QString> found;
+    QMutexLocker locker(&lock);
+    if (const auto it = found.constFind(family); it != found.cend())
+        return *it;
+    // By the installed name: Qt keeps substitutes in lower case.
+    const QStringList installed = QFontDatabase::families();
+    const auto installedAs = [&](const QString& name) {
+        const auto it = std::find_if(installed.cbegin(), installed.cend(),
+                                     [&](const QString& f) { return f.compare(name, Qt::CaseInsensitive) == 0; });
+        return it == installed.cend() ? QString() : *it;
+    };
+    QString use = installedAs(family);
+    for (const QString& substitute : QFont::substitutes(family))
+        if (use.isEmpty())
+            use = installedAs(substitute);
+    if (use.isEmpty())
+        use = family;
+    found.insert(family, use);
+    return use;
+}
+
+QFont Font(const QString& family, qreal pointSize)
+{
+    QFont font(InstalledFamily(family));
     font.setPointSizeF(pointSize);
     font.setBold(false); // stated, so a bold host font does not reach it
     return font;

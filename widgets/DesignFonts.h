@@ -12,7 +12,15 @@ namespace DesignFonts {
 // nothing. Font() calls it, so hosts need not.
 void InstallSubstitutes();
 
-// The design's font family at a point size, normal weight.
+// The design's family where the desktop has it, else its first substitute
+// the desktop has, else the design's name for fontconfig to match; looked up
+// once per family. Asked for a family it lacks, Qt's font database sorts
+// every installed font for fallbacks before it turns to the substitutes, and
+// does so again for each family asked for.
+QString InstalledFamily(const QString& family);
+
+// The design's font (as InstalledFamily finds it) at a point size, normal
+// weight.
 QFont Font(const QString& family, qreal pointSize);
 
 } // namespace DesignFonts
