@@ -4,6 +4,7 @@
 #include "app/mArtwork.h"
 #include "platform/TerminationSignals.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSessionManager>
@@ -17,6 +18,12 @@ namespace mStartup {
 
 void Main()
 {
+    // The accessibility bridge connects to the session bus as the first
+    // control is made, and without a bus address libdbus forks a helper to
+    // find one. Connected here, before the pictures' thread runs: a child
+    // forked while another thread holds the allocator's lock may hang on it,
+    // and this thread with it.
+    QAccessible::isActive();
     // The window is made on the primary screen.
     mArtwork::DrawAhead(QGuiApplication::primaryScreen()->devicePixelRatio());
     auto* window = new fMain;
