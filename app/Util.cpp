@@ -114,9 +114,11 @@ void WhenWindowGone(QWidget* window, std::function<void()> then)
     poll->start();
 }
 
-void DrawShadow(QImage& surface, const QRect& c)
+void DrawShadow(QImage& surface, const QRect& c, const QRect& within)
 {
-    mDraw::FillInclusive(surface, c.left() + 10, c.top() + 8, c.left() + c.width() + 8, c.top() + c.height() + 10, Qt::black);
+    const QRect shadow = QRect(QPoint(c.left() + 10, c.top() + 8), QPoint(c.left() + c.width() + 8, c.top() + c.height() + 10)) & within;
+    if (!shadow.isEmpty())
+        mDraw::FillInclusive(surface, shadow.left(), shadow.top(), shadow.right(), shadow.bottom(), Qt::black);
 }
 
 } // namespace Util

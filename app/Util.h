@@ -33,8 +33,8 @@ void DragWindow(QWidget* window, Qt::MouseButton button, QPointF globalPress);
 void WhenWindowGone(QWidget* window, std::function<void()> then);
 
 // A black shadow for control (its geometry as it reports it, relative to its
-// own container) on surface: from (left + 10, bottom + 10) to
-// (right + 8, top + 8), both corners included.
-void DrawShadow(QImage& surface, const QRect& control);
+// own container) on surface: from (left + 10, top + 8) to
+// (right + 9, bottom + 11), both corners included; only the part inside within.
+void DrawShadow(QImage& surface, const QRect& control, const QRect& within);
 
 } // namespace Util

@@ -264,13 +264,9 @@ void fMain::mousePressEvent(QMouseEvent* event)
 void fMain::Form_Resize()
 {
     // The shadows fall where the frames cover the window's own surface.
-    QImage shadows = m_surface;
-    Util::DrawShadow(shadows, m_cpFore->geometry());
-    Util::DrawShadow(shadows, m_cpBack->geometry());
-    QPainter keep(&m_surface);
     for (const zelFrames* frame : {m_frForeground, m_frBackground})
-        keep.drawImage(frame->geometry(), shadows, frame->geometry());
-    keep.end();
+        for (const Quor_Colorpicker* picker : {m_cpFore, m_cpBack})
+            Util::DrawShadow(m_surface, picker->geometry(), frame->geometry());
 
     std::array<QSizeF, 5> samples;
     for (std::size_t i = 0; i < 5; ++i)
