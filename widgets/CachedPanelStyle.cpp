@@ -43,6 +43,9 @@ void CachedPanelStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
                             .arg(option->palette.cacheKey())
                             .arg(behind.rgba())
                             .arg(frame->lineWidth);
+    // A few sizes and states in use; a theme or palette change adds more.
+    if (m_panels.size() > 64 && !m_panels.contains(key))
+        m_panels.clear();
     QPixmap& panel = m_panels[key];
     if (panel.isNull()) {
         panel = QPixmap(option->rect.size() * dpr);
