@@ -1,5 +1,7 @@
 #include "app/mArtwork.h"
 
+#include "app/MainDesign.h"
+
 #include <QFile>
 #include <QHash>
 #include <QPainter>
@@ -13,10 +15,19 @@ namespace mArtwork {
 namespace {
 
 struct Picture {
-    const char* name;
-    QSize size;
+    QString name; // of the SVG resource
+    QSize size;   // logical
     ButtonState state = ButtonState::Normal;
 };
+
+// What each public function below draws, for it and for DrawAhead alike.
+Picture banner() { return {QStringLiteral("banner"), QSize(468, 60)}; }
+Picture button(const QString& kind, ButtonState state) { return {QStringLiteral("button_") + kind, QSize(21, 21), state}; }
+Picture icon(int side) { return {QStringLiteral("tintaro"), QSize(side, side)}; }
+const QString LinkCursorName = QStringLiteral("cursor_link");
+const QString CaptureCursorName = QStringLiteral("cursor_capture");
+Picture cursorPicture(const QString& name) { return {name, QSize(32, 32)}; }
+constexpr int IconSides[] = {16, 32, 48, 64, 128};
 
 // Pictures drawn ahead on another thread, by the key of what they show.
 using Drawn = QHash<QString, QImage>;
@@ -38,7 +49,7 @@ Drawn& drawnAhead()
 QString keyOf(const Picture& picture, qreal dpr)
 {
     return QStringLiteral("%1 %2 %3 %4")
-        .arg(QLatin1String(picture.name))
+        .arg(picture.name)
         .arg(picture.size.width())
         .arg(dpr)
         .arg(static_cast<int>(picture.state));
@@ -48,7 +59,7 @@ QString keyOf(const Picture& picture, qreal dpr)
 // faces are the normal face with its two blues swapped for others.
 QImage draw(const Picture& picture, qreal dpr)
 {
-    QFile file(QStringLiteral(":/resources/%1.svg").arg(QLatin1String(picture.name)));
+    QFile file(QStringLiteral(":/resources/%1.svg").arg(picture.name));
     QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (picture.state == ButtonState::Hover)
         svg.replace("#4d6f9f", "#6f95c9").replace("#2a4470", "#40639a");
@@ -70,13 +81,9 @@ QImage render(const Picture& picture, qreal dpr)
     return ahead.isNull() ? draw(picture, dpr) : ahead;
 }
 
-constexpr const char* ButtonKinds[] = {"button_menu", "button_minimise", "button_close"};
-constexpr int IconSides[] = {16, 32, 48, 64, 128};
-constexpr QSize CursorSize(32, 32);
-
-QCursor cursor(const char* name, QPoint hotSpot, qreal dpr)
+QCursor cursor(const QString& name, QPoint hotSpot, qreal dpr)
 {
-    return QCursor(QPixmap::fromImage(render({name, CursorSize}, dpr)), hotSpot.x(), hotSpot.y());
+    return QCursor(QPixmap::fromImage(render(cursorPicture(name), dpr)), hotSpot.x(), hotSpot.y());
 }
 
 } // namespace
@@ -85,14 +92,12 @@ void DrawAhead(qreal dpr)
 {
     drawnAhead(); // what an earlier call drew stays available
     drawing() = std::async(std::launch::async, [dpr] {
-        QList<QPair<Picture, qreal>> pictures{{{"banner", QSize(468, 60)}, dpr}};
-        for (const char* kind : ButtonKinds)
+        QList<QPair<Picture, qreal>> pictures{{banner(), dpr}, {cursorPicture(LinkCursorName), dpr}, {cursorPicture(CaptureCursorName), dpr}};
+        for (const char* kind : MainDesign::ButtonKinds)
             for (ButtonState state : {ButtonState::Normal, ButtonState::Hover, ButtonState::Down})
-                pictures.append({{kind, QSize(21, 21), state}, dpr});
+                pictures.append({button(QLatin1String(kind), state), dpr});
         for (int side : IconSides)
-            pictures.append({{"tintaro", QSize(side, side)}, 1.0});
-        pictures.append({{"cursor_link", CursorSize}, dpr});
-        pictures.append({{"cursor_capture", CursorSize}, dpr});
+            pictures.append({icon(side), 1.0});
         Drawn drawn;
         for (const auto& [picture, ratio] : pictures)
             drawn.insert(keyOf(picture, ratio), draw(picture, ratio));
@@ -102,31 +107,30 @@ void DrawAhead(qreal dpr)
 
 QImage Banner(qreal dpr)
 {
-    return render({"banner", QSize(468, 60)}, dpr);
+    return render(banner(), dpr);
 }
 
 QImage Button(const QString& kind, ButtonState state, qreal dpr)
 {
-    const QByteArray name = "button_" + kind.toLatin1();
-    return render({name.constData(), QSize(21, 21), state}, dpr);
+    return render(button(kind, state), dpr);
 }
 
 QCursor LinkCursor(qreal dpr)
 {
-    return cursor("cursor_link", QPoint(12, 2), dpr);
+    return cursor(LinkCursorName, QPoint(12, 2), dpr);
 }
 
 QCursor CaptureCursor(qreal dpr)
 {
-    return cursor("cursor_capture", QPoint(16, 16), dpr);
+    return cursor(CaptureCursorName, QPoint(16, 16), dpr);
 }
 
 QIcon ProgramIcon()
 {
-    QIcon icon;
+    QIcon sizes;
     for (int side : IconSides)
-        icon.addPixmap(QPixmap::fromImage(render({"tintaro", QSize(side, side)}, 1.0)));
-    return icon;
+        sizes.addPixmap(QPixmap::fromImage(render(icon(side), 1.0)));
+    return sizes;
 }
 
 } // namespace mArtwork
