@@ -34,15 +34,8 @@ void CachedPanelStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
-                            .arg(baseStyle()->name())
-                            .arg(option->rect.width())
-                            .arg(option->rect.height())
-                            .arg(dpr)
-                            .arg(static_cast<int>(option->state))
-                            .arg(option->palette.cacheKey())
-                            .arg(behind.rgba())
-                            .arg(frame->lineWidth);
+    const Panel key{baseStyle()->name(), option->rect.width(), option->rect.height(), qRound(dpr),
+                    static_cast<int>(option->state), option->palette.cacheKey(), behind.rgba(), frame->lineWidth};
     // A few sizes and states in use; a theme or palette change adds more.
     if (m_panels.size() > 64 && !m_panels.contains(key))
         m_panels.clear();

@@ -22,5 +22,18 @@ public:
 
 private:
     CachedPanelStyle() = default;
-    mutable QHash<QString, QPixmap> m_panels;
+    // Everything a frame's drawing depends on.
+    struct Panel {
+        QString style;
+        int width, height, dpr, state;
+        qint64 palette;
+        QRgb behind;
+        int lineWidth;
+        bool operator==(const Panel&) const = default;
+        friend size_t qHash(const Panel& k, size_t seed = 0)
+        {
+            return qHashMulti(seed, k.style, k.width, k.height, k.dpr, k.state, k.palette, k.behind, k.lineWidth);
+        }
+    };
+    mutable QHash<Panel, QPixmap> m_panels;
 };
