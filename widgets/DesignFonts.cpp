@@ -38,9 +38,9 @@ QString InstalledFamily(const QString& family)
         return it == installed.cend() ? QString() : *it;
     };
     QString use = installedAs(family);
-    for (const QString& substitute : QFont::substitutes(family))
-        if (use.isEmpty())
-            use = installedAs(substitute);
+    const QStringList substitutes = QFont::substitutes(family);
+    for (auto it = substitutes.cbegin(); use.isEmpty() && it != substitutes.cend(); ++it)
+        use = installedAs(*it);
     if (use.isEmpty())
         use = family;
     found.insert(family, use);
