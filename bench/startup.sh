@@ -18,8 +18,8 @@ probe="$build/screen_probe"
 x=$(( (1024 - 536) / 2 + 5 ))
 y=$(( (768 - 474) / 2 + 300 ))
 
-# One start of a program (with its arguments): sets $ms to the milliseconds to its first paint,
-# and leaves it running as $pid.
+# One start of a program (with its arguments): sets $ms to the milliseconds
+# to its first paint, and leaves it running as $pid.
 first_paint() {
     rm -f "$work/pvsetup.dat"
     "$probe" wait "$x" "$y" C0C0C0 10000 &
