@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/Version.h"
+
 #include <QCommandLineParser>
 #include <cstdio>
 
@@ -23,7 +25,7 @@ std::optional<int> Handle(const QStringList& arguments)
         return 2;
     }
     if (parser.isSet(version)) {
-        out(stdout, QStringLiteral("Tintaro %1.%2.%3\n").arg(TINTARO_VERSION_MAJOR).arg(TINTARO_VERSION_MINOR).arg(TINTARO_VERSION_PATCH));
+        out(stdout, QStringLiteral("Tintaro %1\n").arg(VersionNumber()));
         return 0;
     }
     if (parser.isSet(help)) {

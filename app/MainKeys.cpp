@@ -1,44 +1,31 @@
 #include "app/MainKeys.h"
 
-#include "app/fMain.h"
-#include "picker/PickerKeys.h"
-#include "picker/Quor_Colorpicker.h"
 #include "widgets/FocusIndicator.h"
-#include "widgets/PictureButton.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QShortcut>
+#include <QWidget>
 
 namespace MainKeys {
 
-void Install(fMain* w)
+void Install(QWidget* window, const std::array<QWidget*, 3>& titleButtons, std::function<void()> showHelp)
 {
     static const char* const names[3] = {"Menu", "Minimise", "Close"};
-    for (int i = 0; i < 3; ++i) {
-        FocusIndicator::Enable(w->btnForm(i));
-        w->btnForm(i)->setAccessibleName(QLatin1String(names[i]));
+    for (std::size_t i = 0; i < 3; ++i) {
+        FocusIndicator::Enable(titleButtons[i]);
+        titleButtons[i]->setAccessibleName(QLatin1String(names[i]));
     }
 
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), w);
-    QObject::connect(help, &QShortcut::activated, w, &fMain::ShowQuickHelp);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    QObject::connect(help, &QShortcut::activated, window, std::move(showHelp));
     for (const char* keys : {"Ctrl+Q", "Ctrl+W"}) {
-        auto* close = new QShortcut(QKeySequence(QLatin1String(keys)), w);
-        QObject::connect(close, &QShortcut::activated, w, &QWidget::close);
+        auto* close = new QShortcut(QKeySequence(QLatin1String(keys)), window);
+        QObject::connect(close, &QShortcut::activated, window, &QWidget::close);
     }
 }
 
-QList<QWidget*> TabOrder(fMain* w)
+bool FocusStep(const QList<QWidget*>& order, bool next)
 {
-    return w->cpFore()->keys()->order() + QList<QWidget*>{w->cmdScreen(0)} + w->cpBack()->keys()->order()
-        + QList<QWidget*>{w->cmdScreen(1), w->btnForm(0), w->btnForm(1), w->btnForm(2)};
-}
-
-bool FocusStep(fMain* w, bool next)
-{
-    // The window's own walk: Qt's chain of children follows the order in
-    // which they were made, which is not the order they are read in.
-    const QList<QWidget*> order = TabOrder(w);
     const qsizetype at = order.indexOf(QApplication::focusWidget());
     if (at < 0)
         return false;

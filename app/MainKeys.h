@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QList>
+#include <array>
+#include <functional>
 
 class QWidget;
-class fMain;
 
 // The main window from the keyboard: Tab runs through the foreground frame,
 // then the background frame, then the three title buttons, each showing its
@@ -11,10 +12,11 @@ class fMain;
 // any close does); Escape closes Quick Help and About.
 namespace MainKeys {
 
-void Install(fMain* window);
-// Every stop of the Tab order, first to last.
-QList<QWidget*> TabOrder(fMain* window);
-// Moves the focus one stop on (or back); false when the focus is elsewhere.
-bool FocusStep(fMain* window, bool next);
+// The window's keys: the title buttons (menu, minimise, close) take focus
+// and names; F1 runs showHelp.
+void Install(QWidget* window, const std::array<QWidget*, 3>& titleButtons, std::function<void()> showHelp);
+// Moves the focus one stop on (or back) along order, skipping what is hidden
+// or disabled; false when the focus is not on the way.
+bool FocusStep(const QList<QWidget*>& order, bool next);
 
 } // namespace MainKeys

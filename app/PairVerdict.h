@@ -24,7 +24,6 @@ public:
 
     // What the strip shows for a real colour under the chosen simulation.
     OLE_COLOR Shown(OLE_COLOR real) const { return VisionSimulation::Simulate(real, m_kind); }
-    VisionSimulation::Kind Simulation() const { return m_kind; }
     void setSimulation(VisionSimulation::Kind kind);
     // The banner's text and tool tip after either colour changed.
     void Refresh();

@@ -1,10 +1,11 @@
 #include "app/fAbout.h"
 
-#include "app/Util.h"
-#include "app/mArtwork.h"
+#include "app/Version.h"
+
+#include "app/HomePage.h"
+#include "app/Artwork.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
-#include "platform/Registry.h"
 #include "platform/Shell.h"
 
 #include <QFrame>
@@ -22,7 +23,7 @@ fAbout::fAbout(QWidget* owner)
     , m_cmdOK(new QPushButton(QStringLiteral("OK"), this))
     , m_cmdSysInfo(new QPushButton(QStringLiteral("&System Info..."), this))
 {
-    m_picIcon->setPixmap(mArtwork::ProgramIcon().pixmap(32, 32));
+    m_picIcon->setPixmap(Artwork::ProgramIcon().pixmap(32, 32));
     QFont title = m_lblTitle->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.5);
@@ -60,14 +61,14 @@ fAbout::fAbout(QWidget* owner)
 
 QString fAbout::VersionText()
 {
-    return QStringLiteral("Version %1.%2.%3").arg(TINTARO_VERSION_MAJOR).arg(TINTARO_VERSION_MINOR).arg(TINTARO_VERSION_PATCH);
+    return QStringLiteral("Version ") + VersionNumber();
 }
 
 QString fAbout::DescriptionText()
 {
     return QStringLiteral("Tintaro") + QStringLiteral(" is a handy tool which you can use for a variety of")
         + QStringLiteral(" color-matching tasks. For more information on this and other software,")
-        + QStringLiteral(" Please contact us at: ") + Util::HomePage();
+        + QStringLiteral(" Please contact us at: ") + HomePage();
 }
 
 const QStringList& fAbout::SysInfoTools()
@@ -98,19 +99,7 @@ void fAbout::cmdSysInfo_Click()
 
 void fAbout::StartSysInfo()
 {
-    Registry& registry = *platform().registry;
     Shell& shell = *platform().shell;
-    QString path;
-    if (registry.GetKeyValue(Registry::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
-                             QStringLiteral("PATH"), path)
-        && shell.startProgram(path))
-        return;
-    if (registry.GetKeyValue(Registry::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
-                             QStringLiteral("MSINFO"), path)) {
-        const QString exe = path + QStringLiteral("\\MSINFO32.EXE");
-        if (shell.fileExists(exe) && shell.startProgram(exe))
-            return;
-    }
     // This desktop's own tools, where one is installed.
     for (const QString& tool : SysInfoTools()) {
         const QString found = shell.findProgram(tool);

@@ -17,10 +17,7 @@ public:
     // The system information tools looked for on the search path, in order.
     static const QStringList& SysInfoTools();
 
-    QLabel* lblTitle() const { return m_lblTitle; }
     QLabel* lblVersion() const { return m_lblVersion; }
-    QLabel* lblDescription() const { return m_lblDescription; }
-    QPushButton* cmdOK() const { return m_cmdOK; }
     QPushButton* cmdSysInfo() const { return m_cmdSysInfo; }
 
 private:

@@ -4,11 +4,12 @@
 #include "app/MainKeys.h"
 #include "app/MainLayout.h"
 #include "app/PairVerdict.h"
+#include "app/HomePage.h"
 #include "app/Util.h"
 #include "app/fAbout.h"
 #include "app/fHelp.h"
-#include "app/fScreen.h"
-#include "app/mArtwork.h"
+#include "app/ScreenCapture.h"
+#include "app/Artwork.h"
 #include "app/mSetup.h"
 #include "picker/Quor_Colorpicker.h"
 #include "colour/mCPUtils.h"
@@ -16,19 +17,15 @@
 #include "platform/MessageBox.h"
 #include "platform/Pointer.h"
 #include "platform/PopupMenu.h"
-#include "platform/Screen.h"
 #include "platform/Shell.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/PictureButton.h"
-#include "widgets/PropertyBag.h"
-#include "widgets/mMouse.h"
+#include "widgets/MouseArgs.h"
 #include "widgets/Twips.h"
 #include "widgets/zelFrames.h"
 #include "platform/QtColour.h"
 
-#include <QApplication>
-#include <QWindow>
 #include <QCloseEvent>
 #include <QDir>
 #include <QMouseEvent>
@@ -45,7 +42,6 @@ namespace {
 constexpr int MenuAbout = 1000;
 constexpr int MenuQuickHelp = 1001;
 
-
 } // namespace
 
 fMain::fMain(QWidget* parent)
@@ -57,17 +53,36 @@ fMain::fMain(QWidget* parent)
     , m_cpFore(new Quor_Colorpicker(m_frForeground))
     , m_cpBack(new Quor_Colorpicker(m_frBackground))
     , m_lbColor(new QWidget(this))
+    , m_capture(new ScreenCapture(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(DesignFonts::Font(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(ClientSize);
-    setWindowIcon(mArtwork::ProgramIcon());
+    setWindowIcon(Artwork::ProgramIcon());
     m_surface = QImage(ClientSize, QImage::Format_RGB32);
     m_surface.fill(ToQColor(WindowBackColor));
     const qreal dpr = devicePixelRatioF();
 
+    makeTitleArea(dpr);
+    makePickers();
+    makeSampleStrip(dpr);
+    MainKeys::Install(this, {m_btnForm[0], m_btnForm[1], m_btnForm[2]}, [this] { ShowQuickHelp(); });
+
+    // Holds the capture cross-hair; nothing shows of it.
+    m_lbColor->setGeometry(ColorCursorRect);
+    m_lbColor->setCursor(Artwork::CaptureCursor(dpr));
+    m_lbColor->hide();
+    connect(m_capture, &ScreenCapture::finished, this, &fMain::ScreenCapture_finished);
+
+    MouseArgs::KeepMouseEventsInChildren(this);
+}
+
+void fMain::makeTitleArea(qreal dpr)
+{
     m_imBanner->setGeometry(BannerRect);
-    m_imBanner->setPixmap(QPixmap::fromImage(mArtwork::Banner(dpr)));
+    m_imBanner->setPixmap(QPixmap::fromImage(Artwork::Banner(dpr)));
+    m_imBanner->setAccessibleName(QStringLiteral("Banner"));
+    m_imBanner->setAccessibleDescription(QStringLiteral("opens the user guide"));
     connect(m_imBanner, &MouseLabel::Click, this, &fMain::imBanner_Click);
     m_lblLogo->setGeometry(LogoRect);
     connect(m_lblLogo, &MouseLabel::MouseDown, this, &fMain::lblLogo_MouseDown);
@@ -77,13 +92,16 @@ fMain::fMain(QWidget* parent)
         button->move(Px(ButtonLefts[i]), Px(ButtonTop));
         button->resize(Px(ButtonSide), Px(ButtonSide));
         const QString kind = QLatin1String(ButtonKinds[i]);
-        button->setPicture(mArtwork::Button(kind, mArtwork::ButtonState::Normal, dpr));
-        button->setPictureHover(mArtwork::Button(kind, mArtwork::ButtonState::Hover, dpr));
-        button->setPictureDown(mArtwork::Button(kind, mArtwork::ButtonState::Down, dpr));
+        button->setPicture(Artwork::Button(kind, Artwork::ButtonState::Normal, dpr));
+        button->setPictureHover(Artwork::Button(kind, Artwork::ButtonState::Hover, dpr));
+        button->setPictureDown(Artwork::Button(kind, Artwork::ButtonState::Down, dpr));
         connect(button, &PictureButton::Click, this, [this, i] { btnForm_Click(i); });
         m_btnForm[static_cast<std::size_t>(i)] = button;
     }
+}
 
+void fMain::makePickers()
+{
     const std::array<zelFrames*, 2> frames{m_frForeground, m_frBackground};
     const std::array<Quor_Colorpicker*, 2> pickers{m_cpFore, m_cpBack};
     for (std::size_t i = 0; i < 2; ++i) {
@@ -98,13 +116,14 @@ fMain::fMain(QWidget* parent)
         connect(screenButton, &QPushButton::clicked, this, [this, index] { cmdScreen_Click(index); });
         m_cmdScreen[i] = screenButton;
     }
-    m_imBanner->setAccessibleName(QStringLiteral("Banner"));
-    m_imBanner->setAccessibleDescription(QStringLiteral("opens the user guide"));
     m_cpFore->setAccessibleTitle(QStringLiteral("Foreground"));
     m_cpBack->setAccessibleTitle(QStringLiteral("Background"));
     connect(m_cpFore, &Quor_Colorpicker::Colorchanged, this, &fMain::cpFore_Colorchanged);
     connect(m_cpBack, &Quor_Colorpicker::Colorchanged, this, &fMain::cpBack_Colorchanged);
+}
 
+void fMain::makeSampleStrip(qreal dpr)
+{
     for (int i = 0; i < 5; ++i) {
         auto* label = new MouseLabel(QString(), this);
         label->setGeometry(SampleRects[i]);
@@ -117,21 +136,13 @@ fMain::fMain(QWidget* parent)
     m_lblSample[0]->setAlignment(Qt::AlignCenter);
     m_lblSample[0]->setAccessibleName(QStringLiteral("Sample"));
     m_lblSample[0]->setAccessibleDescription(QStringLiteral("the foreground colour on the background colour; right click for simulations"));
-    m_lblSample[0]->setCursor(mArtwork::LinkCursor(dpr));
+    m_lblSample[0]->setCursor(Artwork::LinkCursor(dpr));
     m_verdict = new PairVerdict(m_imBanner, m_cpFore, m_cpBack, m_lblSample, [this] {
         cpFore_Colorchanged();
         cpBack_Colorchanged();
     });
     auto* swap = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")), this);
     connect(swap, &QShortcut::activated, m_verdict, &PairVerdict::SwapColors);
-    MainKeys::Install(this);
-
-    // Holds the capture cross-hair; nothing shows of it.
-    m_lbColor->setGeometry(ColorCursorRect);
-    m_lbColor->setCursor(mArtwork::CaptureCursor(dpr));
-    m_lbColor->hide();
-
-    mMouse::KeepMouseEventsInChildren(this);
 }
 
 fMain::~fMain() = default;
@@ -234,12 +245,12 @@ void fMain::showOwned(QWidget* window)
 
 void fMain::imBanner_Click()
 {
-    Util::OpenWebPage(Util::HomePage());
+    Util::OpenWebPage(HomePage());
 }
 
 void fMain::lblSample_Click(int)
 {
-    Util::OpenWebPage(Util::HomePage());
+    Util::OpenWebPage(HomePage());
 }
 
 void fMain::Form_MouseDown(Qt::MouseButton button, QPointF globalPress)
@@ -249,7 +260,7 @@ void fMain::Form_MouseDown(Qt::MouseButton button, QPointF globalPress)
 
 void fMain::lblLogo_MouseDown(int Button, int, double X, double Y)
 {
-    Util::DragWindow(this, mMouse::PressedButton(Button), m_lblLogo->mapToGlobal(QPointF(X, Y)));
+    Util::DragWindow(this, MouseArgs::PressedButton(Button), m_lblLogo->mapToGlobal(QPointF(X, Y)));
 }
 
 void fMain::mousePressEvent(QMouseEvent* event)
@@ -317,46 +328,13 @@ void fMain::cmdScreen_Click(int Index)
 
 void fMain::StartScreenCapture()
 {
-    if (m_screen && m_screen->isVisible()) {
-        m_screen->close();
-        return;
-    }
-    if (m_reading)
-        return; // the desktop is still being read
-    m_reading = true;
-    // Off the screen first, so the photograph never shows this window. Where
-    // a minimised window cannot be brought back by its program (Wayland), it
-    // is hidden instead.
-    if (!platform().screen->clientPlacesWindows())
-        hide();
-    else if (!isMinimized())
-        showMinimized();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    Util::WhenWindowGone(this, [this] {
-        platform().screen->Read([guard = QPointer<fMain>(this)](const Screen::Reading& reading) {
-            if (guard)
-                guard->CaptureRead(reading);
-        });
-    });
+    m_capture->Start(CaptureForeground ? m_cpFore : m_cpBack, m_lbColor->cursor());
 }
 
-void fMain::CaptureRead(const Screen::Reading& reading)
+void fMain::ScreenCapture_finished(bool, OLE_COLOR, const QString& failure)
 {
-    m_reading = false;
-    QApplication::restoreOverrideCursor();
-    Quor_Colorpicker* target = CaptureForeground ? m_cpFore : m_cpBack;
-    if (!reading.photograph.isNull()) {
-        if (!m_screen)
-            m_screen = std::make_unique<fScreen>(this);
-        m_screen->setCursor(m_lbColor->cursor());
-        m_screen->setPicture(reading.photograph, reading.area);
-        m_screen->ShowOver(reading.area);
-        return;
-    }
-    if (reading.picked) // the desktop's own picker chose the pixel
-        target->setColor(*reading.picked);
-    else
-        platform().messages->exclamation(QStringLiteral("Tintaro"), QStringLiteral("The screen could not be read. ") + reading.failure);
+    if (!failure.isEmpty())
+        platform().messages->exclamation(QStringLiteral("Tintaro"), failure);
     ReturnFromCapture();
 }
 
@@ -373,7 +351,11 @@ void fMain::ReturnFromCapture()
 
 bool fMain::focusNextPrevChild(bool next)
 {
-    return MainKeys::FocusStep(this, next) || QWidget::focusNextPrevChild(next);
+    // The window's own walk: Qt's chain of children follows the order in
+    // which they were made, which is not the order they are read in.
+    const QList<QWidget*> order = m_cpFore->tabOrder() + QList<QWidget*>{m_cmdScreen[0]} + m_cpBack->tabOrder()
+        + QList<QWidget*>{m_cmdScreen[1], m_btnForm[0], m_btnForm[1], m_btnForm[2]};
+    return MainKeys::FocusStep(order, next) || QWidget::focusNextPrevChild(next);
 }
 
 void fMain::closeEvent(QCloseEvent* event)
@@ -411,6 +393,6 @@ void fMain::Form_Unload()
     // Every other window goes with this one, without events of its own.
     delete m_help;
     delete m_about;
-    m_screen.reset();
+    delete m_capture;
     platform().shell->quit();
 }

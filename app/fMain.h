@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/Screen.h"
+#include "app/ScreenCapture.h"
+#include "colour/OleColor.h"
 
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
 #include <array>
-#include <memory>
 
 class MouseLabel;
 class PairVerdict;
@@ -15,7 +15,6 @@ class QPushButton;
 class Quor_Colorpicker;
 class fAbout;
 class fHelp;
-class fScreen;
 class zelFrames;
 
 // The program's window: the foreground and background pickers in their
@@ -38,8 +37,6 @@ public:
     void SaveSettings();
     // Opens the help window, or brings it forward.
     void ShowQuickHelp();
-    // Brings the window back after a screen capture, in front.
-    void ReturnFromCapture();
 
     Quor_Colorpicker* cpFore() const { return m_cpFore; }
     Quor_Colorpicker* cpBack() const { return m_cpBack; }
@@ -50,10 +47,9 @@ public:
     MouseLabel* lblSample(int i) const { return m_lblSample[static_cast<std::size_t>(i)]; }
     MouseLabel* imBanner() const { return m_imBanner; }
     MouseLabel* lblLogo() const { return m_lblLogo; }
-    QWidget* lbColor() const { return m_lbColor; }
     fHelp* helpWindow() const;
     fAbout* aboutWindow() const;
-    fScreen* captureWindow() const { return m_screen.get(); }
+    fScreen* captureWindow() const { return m_capture ? m_capture->captureWindow() : nullptr; }
     PairVerdict* verdict() const { return m_verdict; }
     const QImage& surface() const { return m_surface; }
 
@@ -78,8 +74,13 @@ private:
     void Form_Resize();
     void Form_Unload();
     void StartScreenCapture();
-    void CaptureRead(const Screen::Reading& reading);
+    void ScreenCapture_finished(bool taken, OLE_COLOR colour, const QString& failure);
+    // Brings the window back after a screen capture, in front.
+    void ReturnFromCapture();
     void showOwned(QWidget* window);
+    void makeTitleArea(qreal dpr);
+    void makePickers();
+    void makeSampleStrip(qreal dpr);
 
     QImage m_surface; // the window's own drawing, under its controls
     MouseLabel* m_imBanner;
@@ -95,8 +96,7 @@ private:
     PairVerdict* m_verdict = nullptr;
     QPointer<fHelp> m_help;
     QPointer<fAbout> m_about;
-    std::unique_ptr<fScreen> m_screen;
+    QPointer<ScreenCapture> m_capture;
     bool m_unloaded = false;
     bool m_toldSaveFailed = false;
-    bool m_reading = false; // the desktop is being read for a capture
 };

@@ -1,18 +1,16 @@
 #include "app/fScreen.h"
 
-#include "app/fMain.h"
 #include "picker/Quor_Colorpicker.h"
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
 #include "platform/QtColour.h"
-#include "widgets/mKeys.h"
+#include "platform/Screen.h"
+#include "widgets/KeyMoves.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -21,16 +19,10 @@ namespace {
 
 constexpr int HintMs = 4000;
 
-Quor_Colorpicker* target(fMain* main)
-{
-    return fMain::CaptureForeground ? main->cpFore() : main->cpBack();
-}
-
 } // namespace
 
-fScreen::fScreen(fMain* main)
+fScreen::fScreen()
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , m_main(main)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -49,15 +41,16 @@ void fScreen::setPicture(const QImage& photograph, const QRect& area)
 
 void fScreen::ShowOver(const QRect& area)
 {
-    m_before = target(m_main)->Color();
+    m_before = m_target ? m_target->Color() : 0;
+    m_pointedColour = m_before;
     m_taken = false;
+    m_closed = false;
     m_pixel = QPoint(-1, -1);
     m_loupe = {};
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    const bool oneScreen = screens.size() <= 1 || std::any_of(screens.begin(), screens.end(), [&](const QScreen* s) {
-                               return s->geometry() == area;
-                           });
-    if (oneScreen || QGuiApplication::platformName() != QLatin1String("xcb")) {
+    const Screen& screen = *platform().screen;
+    const QList<QRect> screens = screen.screenAreas();
+    const bool oneScreen = screens.size() <= 1 || screens.contains(area);
+    if (oneScreen || !screen.windowsSpanScreens()) {
         // Full screen rather than merely screen-sized: above panels, and the
         // only way to cover a screen where clients cannot place windows.
         setWindowFlag(Qt::X11BypassWindowManagerHint, false);
@@ -75,8 +68,8 @@ void fScreen::ShowOver(const QRect& area)
     activateWindow();
     setFocus();
     // The hint goes across the top of the screen the pointer is on.
-    const QRect screen = screenAround(mapFromGlobal(QCursor::pos()));
-    m_hintRect = QRect(screen.left(), screen.top(), screen.width(), 28);
+    const QRect pointed = screenAround(mapFromGlobal(platform().pointer->cursorPos()));
+    m_hintRect = QRect(pointed.left(), pointed.top(), pointed.width(), 28);
     m_hintShown = true;
     m_hintTimer.start(HintMs);
     update(m_hintRect);
@@ -85,10 +78,20 @@ void fScreen::ShowOver(const QRect& area)
 QRect fScreen::screenAround(QPoint local) const
 {
     const QPoint global = mapToGlobal(local);
-    for (const QScreen* s : QGuiApplication::screens())
-        if (s->geometry().contains(global))
-            return QRect(mapFromGlobal(s->geometry().topLeft()), s->geometry().size()).intersected(rect());
+    for (const QRect& s : platform().screen->screenAreas())
+        if (s.contains(global))
+            return QRect(mapFromGlobal(s.topLeft()), s.size()).intersected(rect());
     return rect();
+}
+
+qreal fScreen::ratio() const
+{
+    return m_photo.isNull() ? 1.0 : m_photo.devicePixelRatio();
+}
+
+QPoint fScreen::deviceOrigin() const
+{
+    return (QPointF(m_area.topLeft()) * ratio()).toPoint();
 }
 
 void fScreen::hideHint()
@@ -107,7 +110,7 @@ void fScreen::paintEvent(QPaintEvent* event)
     p.fillRect(dirty, Qt::black); // where the photograph is missing or smaller
     if (!m_photo.isNull()) {
         // The part of the desktop this window covers, pixel for pixel.
-        const qreal dpr = m_photo.devicePixelRatio();
+        const qreal dpr = ratio();
         const QPointF origin = QPointF(mapToGlobal(QPoint(0, 0)) - m_area.topLeft()) * dpr;
         p.drawImage(QRectF(dirty), m_photo, QRectF(origin + QPointF(dirty.topLeft()) * dpr, QSizeF(dirty.size()) * dpr));
     }
@@ -145,15 +148,14 @@ void fScreen::drawLoupe(QPainter& p) const
     p.drawRect(m_loupe.loupe.adjusted(0, 0, -1, -1));
     p.fillRect(m_loupe.readout, QColor(32, 32, 32));
     p.setPen(Qt::white);
-    p.drawText(m_loupe.readout, Qt::AlignCenter, Readout(centre, m_pixel + (QPointF(m_area.topLeft()) * m_photo.devicePixelRatio()).toPoint()));
+    p.drawText(m_loupe.readout, Qt::AlignCenter, Readout(centre, m_pixel + deviceOrigin()));
 }
 
 QPoint fScreen::PixelAt(QPointF global) const
 {
     // A pointer on device pixel n lies at n / ratio logical pixels, which
     // may not come back as exactly n: a hair more keeps it in its pixel.
-    const qreal dpr = m_photo.isNull() ? 1.0 : m_photo.devicePixelRatio();
-    const QPointF at = (global - QPointF(m_area.topLeft())) * dpr;
+    const QPointF at = (global - QPointF(m_area.topLeft())) * ratio();
     return QPoint(static_cast<int>(std::floor(at.x() + 1e-6)), static_cast<int>(std::floor(at.y() + 1e-6)));
 }
 
@@ -163,10 +165,9 @@ void fScreen::SampleAt(QPointF global)
     // Where the window system knows the pointer to the device pixel, that
     // pixel, as long as it is the one this event reported (the pointer may
     // have moved on since).
-    const qreal dpr = m_photo.isNull() ? 1.0 : m_photo.devicePixelRatio();
     if (const std::optional<QPoint> device = platform().pointer->devicePos()) {
-        const QPoint exact = *device - (QPointF(m_area.topLeft()) * dpr).toPoint();
-        if ((exact - pixel).manhattanLength() <= 2 * qCeil(dpr))
+        const QPoint exact = *device - deviceOrigin();
+        if ((exact - pixel).manhattanLength() <= 2 * qCeil(ratio()))
             pixel = exact;
     }
     pointAt(pixel);
@@ -176,11 +177,12 @@ void fScreen::pointAt(QPoint pixel)
 {
     m_pixel = pixel;
     const QRgb c = m_photo.valid(pixel) ? m_photo.pixel(pixel) : qRgb(0, 0, 0);
-    target(m_main)->setColor(FromQRgb(c));
+    m_pointedColour = FromQRgb(c);
+    if (m_target)
+        m_target->setColor(m_pointedColour);
 
     // Only what the loupe leaves and what it now covers is drawn again.
-    const qreal dpr = m_photo.isNull() ? 1.0 : m_photo.devicePixelRatio();
-    const QPoint local = mapFromGlobal((QPointF(pixel) / dpr + QPointF(m_area.topLeft())).toPoint());
+    const QPoint local = mapFromGlobal((QPointF(pixel) / ratio() + QPointF(m_area.topLeft())).toPoint());
     if (!m_magnifier)
         return;
     const QRect before = m_loupe.whole();
@@ -220,7 +222,7 @@ void fScreen::mousePressEvent(QMouseEvent* event)
 
 void fScreen::keyPressEvent(QKeyEvent* event)
 {
-    const QPoint move = mKeys::ArrowMove(event->key(), event->modifiers() & Qt::ShiftModifier);
+    const QPoint move = KeyMoves::ArrowMove(event->key(), event->modifiers() & Qt::ShiftModifier);
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -231,7 +233,7 @@ void fScreen::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         if (!m_photo.valid(m_pixel))
-            SampleAt(QCursor::pos());
+            SampleAt(platform().pointer->cursorPos());
         take();
         return;
     case Qt::Key_Escape:
@@ -243,12 +245,11 @@ void fScreen::keyPressEvent(QKeyEvent* event)
     }
     hideHint();
     if (!m_photo.valid(m_pixel))
-        m_pixel = PixelAt(QCursor::pos());
+        m_pixel = PixelAt(platform().pointer->cursorPos());
     const QPoint to(std::clamp(m_pixel.x() + move.x(), 0, std::max(0, m_photo.width() - 1)),
                     std::clamp(m_pixel.y() + move.y(), 0, std::max(0, m_photo.height() - 1)));
     // The pointer goes along where the window system lets a program move it.
-    const qreal dpr = m_photo.isNull() ? 1.0 : m_photo.devicePixelRatio();
-    platform().pointer->warpToDevice(to + (QPointF(m_area.topLeft()) * dpr).toPoint());
+    platform().pointer->warpToDevice(to + deviceOrigin());
     pointAt(to);
 }
 
@@ -257,16 +258,18 @@ void fScreen::Form_Unload()
     m_photo = QImage(); // the photograph goes with the window
     m_hintTimer.stop();
     releaseKeyboard();
-    m_main->ReturnFromCapture();
+    emit finished(m_taken, m_taken ? m_pointedColour : m_before);
 }
 
 void fScreen::closeEvent(QCloseEvent* event)
 {
     // Escape and the window manager's close cancel: the picker gets back the
     // colour it had, in one assignment.
-    if (!m_taken)
-        target(m_main)->setColor(m_before);
-    m_taken = true; // a second close changes nothing more
+    if (m_closed)
+        return event->accept(); // a second close changes nothing more
+    m_closed = true;
+    if (!m_taken && m_target)
+        m_target->setColor(m_before);
     Form_Unload();
     event->accept();
 }

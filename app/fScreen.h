@@ -7,18 +7,22 @@
 #include <QTimer>
 #include <QWidget>
 
-class fMain;
+class Quor_Colorpicker;
 
 // The screen capture: a still photograph of the whole desktop shown over
-// it. Moving the pointer sends the pixel under it to the target picker; a
-// button press, Enter or Space takes it and ends the capture, bringing the
-// main window back; Escape, or the window manager's close, ends it with the
-// picker's colour as it was before. A magnifier with the pixel's value
-// follows the pointer, and the arrow keys move it pixel by pixel.
+// it. Moving the pointer sends the pixel under it to the target picker, if
+// there is one; a button press, Enter or Space takes it and ends the
+// capture; Escape, or the window manager's close, ends it with the picker's
+// colour as it was before. Either way finished follows. A magnifier with the
+// pixel's value follows the pointer, and the arrow keys move it pixel by
+// pixel.
 class fScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit fScreen(fMain* main);
+    fScreen();
+
+    // The picker that follows the pointer; none for a capture of its own.
+    void setTarget(Quor_Colorpicker* target) { m_target = target; }
 
     // The photograph, at device pixels (its device pixel ratio set), of the
     // desktop area given in logical pixels.
@@ -36,9 +40,13 @@ public:
     // read-out are drawn (this window's coordinates); for tests.
     QPoint pointed() const { return m_pixel; }
     QRect loupeArea() const { return m_loupe.whole(); }
-    bool hintShown() const { return m_hintShown; }
     // The magnifier is on unless turned off (the benchmark compares both).
     void setMagnifier(bool on) { m_magnifier = on; }
+
+signals:
+    // The capture has ended: taken with the colour taken, or cancelled with
+    // the colour the target had before.
+    void finished(bool taken, OLE_COLOR colour);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,15 +66,21 @@ private:
     void hideHint();
     void Form_Unload();
     QRect screenAround(QPoint local) const;
+    // Device pixels per logical pixel of the photograph, and the desktop's
+    // top-left corner in device pixels.
+    qreal ratio() const;
+    QPoint deviceOrigin() const;
     void drawLoupe(QPainter& p) const;
 
-    fMain* m_main;
+    Quor_Colorpicker* m_target = nullptr;
     QImage m_photo;
     QRect m_area;
     QPoint m_pixel{-1, -1};
     CaptureLoupe::Placement m_loupe;
     OLE_COLOR m_before = 0;
+    OLE_COLOR m_pointedColour = 0;
     bool m_taken = false;
+    bool m_closed = false;
     bool m_hintShown = false;
     bool m_magnifier = true;
     QRect m_hintRect;

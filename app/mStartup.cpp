@@ -1,7 +1,7 @@
 #include "app/mStartup.h"
 
 #include "app/fMain.h"
-#include "app/mArtwork.h"
+#include "app/Artwork.h"
 #include "platform/TerminationSignals.h"
 
 #include <QAccessible>
@@ -25,7 +25,7 @@ void Main()
     // and this thread with it.
     QAccessible::isActive();
     // The window is made on the primary screen.
-    mArtwork::DrawAhead(QGuiApplication::primaryScreen()->devicePixelRatio());
+    Artwork::DrawAhead(QGuiApplication::primaryScreen()->devicePixelRatio());
     auto* window = new fMain;
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Form_Load();

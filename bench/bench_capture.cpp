@@ -3,7 +3,7 @@
 // 1920 x 1080 photograph. Prints the ratio of the two.
 #include "app/fMain.h"
 #include "app/fScreen.h"
-
+#include "picker/Quor_Colorpicker.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -14,7 +14,8 @@ namespace {
 void moves(benchmark::State& state, bool magnifier)
 {
     fMain main;
-    fScreen capture(&main);
+    fScreen capture;
+    capture.setTarget(main.cpFore());
     QImage photo(1920, 1080, QImage::Format_RGB32);
     for (int y = 0; y < photo.height(); ++y)
         for (int x = 0; x < photo.width(); ++x)

@@ -1,20 +1,12 @@
 #include "colour/ColourText.h"
 
+#include "colour/mCPUtils.h"
+
 #include <QList>
 
 namespace ColourText {
 
 namespace {
-
-int hexDigit(QChar c)
-{
-    const char16_t u = c.toLower().unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return -1;
-}
 
 // The value of 1..max hex digits, or -1.
 long hexValue(QStringView digits, int max)
@@ -23,7 +15,7 @@ long hexValue(QStringView digits, int max)
         return -1;
     long v = 0;
     for (const QChar c : digits) {
-        const int d = hexDigit(c);
+        const int d = mCPUtils::HexDigit(c);
         if (d < 0)
             return -1;
         v = v * 16 + d;

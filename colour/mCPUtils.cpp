@@ -59,9 +59,14 @@ std::int32_t WrapHue(std::int32_t n)
     return n <= 200 ? n : n - 240;
 }
 
-std::int32_t HueNumberOfRow(int row)
+std::int32_t HueNumberOfRow(double row)
 {
     return RoundHalfEven(2.4 * row);
+}
+
+float HueOfRow(double row)
+{
+    return HueOfNumber(HueNumberOfRow(row));
 }
 
 float HueOfNumber(std::int32_t n)
@@ -96,19 +101,24 @@ QString HtmlToLongText(const QString& html)
         return QString();
     std::uint32_t value = 0;
     for (const QChar c : digits) {
-        const char16_t u = c.unicode();
-        int nibble;
-        if (u >= '0' && u <= '9')
-            nibble = u - '0';
-        else if (u >= 'A' && u <= 'F')
-            nibble = u - 'A' + 10;
-        else if (u >= 'a' && u <= 'f')
-            nibble = u - 'a' + 10;
-        else
+        const int nibble = HexDigit(c);
+        if (nibble < 0)
             return QString();
         value = value * 16 + static_cast<std::uint32_t>(nibble);
     }
     return QString::number(value);
+}
+
+int HexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    return -1;
 }
 
 QString ToLongText(OLE_COLOR v)

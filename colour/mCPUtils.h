@@ -36,11 +36,15 @@ HslExtremes ExtremesOf(float s, float l);
 // Hue number 0..240 with the top of the scale folded below zero:
 // n for n <= 200, n - 240 otherwise.
 std::int32_t WrapHue(std::int32_t n);
-// Hue number of a hue-bar row 0..100: round(2.4 * row).
-std::int32_t HueNumberOfRow(int row);
+// Hue number of a hue-bar row 0..100 (a pointer may give fractions):
+// round(2.4 * row).
+std::int32_t HueNumberOfRow(double row);
 // Sextant hue of a hue number: WrapHue(n) / 40, stored as float.
 float HueOfNumber(std::int32_t n);
-// Hue-bar row (fractional) that shows hue h; negative hues wrap by 6.
+// The hue-bar mapping both ways, used by its drawing, its mouse and its
+// keys: the hue a row shows, and the row (fractional) that shows hue h,
+// negative hues wrapping by 6. RowOfHue(HueOfRow(r)) rounds back to r.
+float HueOfRow(double row);
 double RowOfHue(float h);
 
 // "&H" and v in upper-case hexadecimal, no leading zeros ("&H0" for black).
@@ -50,6 +54,8 @@ QString ToHtmlText(OLE_COLOR v);
 // "#RRGGBB" back to the decimal of 0x00BBGGRR. Text that does not parse
 // gives the empty text; nothing is thrown.
 QString HtmlToLongText(const QString& html);
+// The value of one hexadecimal digit in either case, or -1.
+int HexDigit(QChar c);
 // The LONG read-out of v: its decimal, by way of the HTML form.
 QString ToLongText(OLE_COLOR v);
 

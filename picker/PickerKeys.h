@@ -1,31 +1,42 @@
 #pragma once
 
-#include <QList>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 
 class QWidget;
-class Quor_Colorpicker;
 
-// The picker from the keyboard: every part in one Tab order (palette, hue
-// bar, R, G, B, favourites, current colour, HEX, LONG, HTML with their Copy
-// labels, Standard Colors), each showing its focus. On the palette the arrows
-// move the picked point one cell (Shift: ten) and pick there as a press
-// would; on the hue bar Up and Down move one row; on the favourites the
-// arrows move the selection box, Enter or Space load the selected box (as a
-// left click) and Shift+Enter stores the colour in it (as a right click).
+// The picker's keys, as requests for what the mouse would do: on the palette
+// the arrows move the picked point one cell (Shift: ten) and ask for a pick
+// there; on the hue bar Up and Down ask for a step of one row; on the
+// favourites the arrows move the selection, Enter or Space load the selected
+// box (as a left click) and Shift+Enter stores the colour in it (as a right
+// click). The favourites, a grid of boxes taking no focus of their own, are
+// one focus stop laid over them.
 class PickerKeys : public QObject {
     Q_OBJECT
 public:
-    explicit PickerKeys(Quor_Colorpicker* picker);
+    // Where the favourites lie in the host (a grid, row by row) and the
+    // palette's last cell in each direction.
+    struct Layout {
+        QRect favouritesArea;
+        int favouriteCount;
+        int favouriteColumns;
+        int paletteMax;
+    };
+    // The keys of palette and hueBar go through here; the focus stop for
+    // the favourites is made over their area of host.
+    PickerKeys(QWidget* host, QWidget* palette, QWidget* hueBar, const Layout& layout);
 
-    // The widget standing for the grid of favourites in the Tab order.
     QWidget* favourites() const { return m_favourites; }
-    int selectedFavourite() const { return m_selected; }
-    // The palette point the keys move (cells 0..100).
-    QPoint palettePoint() const { return m_point; }
-    // The parts in their Tab order, for the host's chain.
-    const QList<QWidget*>& order() const { return m_order; }
+
+signals:
+    void PaletteCellChosen(QPoint cell);
+    // rows: -1 one row up the bar, +1 one down.
+    void HueStepped(int rows);
+    void FavouriteSelected(int index);
+    void FavouriteLoaded(int index);
+    void FavouriteStored(int index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,9 +47,10 @@ private:
     bool favouriteKey(int key, bool shift);
     void select(int index);
 
-    Quor_Colorpicker* m_picker;
+    QWidget* m_palette;
+    QWidget* m_hueBar;
     QWidget* m_favourites;
-    QPoint m_point{50, 50};
+    Layout m_layout;
+    QPoint m_point;
     int m_selected = 0;
-    QList<QWidget*> m_order;
 };

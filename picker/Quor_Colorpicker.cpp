@@ -3,81 +3,30 @@
 #include "colour/ColourText.h"
 #include "dialogs/gCommonDialog.h"
 #include "picker/ColourEntry.h"
+#include "picker/PickerDesign.h"
+#include "picker/PaletteSource.h"
 #include "picker/PickerKeys.h"
+#include "widgets/FocusIndicator.h"
 #include "colour/mCPUtils.h"
 #include "platform/Clipboard.h"
 #include "platform/Platform.h"
-#include "sliders/RampSource.h"
 #include "sliders/vRGBSliders.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/CachedPanelStyle.h"
 #include "widgets/MouseLabel.h"
-#include "widgets/mMouse.h"
+#include "widgets/MouseArgs.h"
 #include "widgets/ShapeBox.h"
 #include "widgets/SurfaceBox.h"
 #include "widgets/Twips.h"
-#include "widgets/mDraw.h"
+#include "widgets/SurfaceDraw.h"
 
-#include <QBitmap>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 
 using mCPUtils::RoundHalfEven;
 
-namespace {
-
-// Design of the control, in twips.
-constexpr int ControlWidth = 3210;
-constexpr int ControlHeight = 3330;
-constexpr QRect PalRect = TwipsRect(120, 150, 1545, 1545);
-constexpr QRect HueRect = TwipsRect(1785, 150, 285, 1545);
-constexpr QSize HuePosSize(Px(45), Px(75));
-constexpr QRect StandardColorsRect = TwipsRect(120, 1755, 1950, 330);
-constexpr QRect SliderRect = TwipsRect(105, 2085, 1980, 1200);
-constexpr QRect CurColorRect = TwipsRect(2145, 150, 975, 825);
-constexpr QRect InfoLabelRects[3] = {TwipsRect(2145, 1500, 555, 210), TwipsRect(2145, 1005, 390, 180),
-                                     TwipsRect(2145, 2010, 510, 210)};
-constexpr const char* InfoCaptions[3] = {"LONG:", "HEX:", "HTML:"};
-constexpr QRect InfoBoxRects[3] = {TwipsRect(2145, 1215, 990, 240), TwipsRect(2145, 1725, 990, 240),
-                                   TwipsRect(2145, 2235, 990, 240)};
-constexpr QRect CopyRects[3] = {TwipsRect(2700, 1005, 390, 180), TwipsRect(2700, 1500, 390, 180),
-                                TwipsRect(2700, 2025, 390, 180)};
-constexpr int FavoriteLefts[4] = {2145, 2400, 2655, 2910};
-constexpr int FavoriteTops[3] = {2520, 2775, 3030};
-constexpr int FavoriteSide = 225;
-constexpr QRect SelectRect = TwipsRect(2130, 2490, 255, 270);
-constexpr QRect CopySelectRect = TwipsRect(2670, 2010, 465, 225);
-
-constexpr int PaletteMax = PaletteBitmap::Side - 1; // palette positions 0..100
-constexpr int HueBarColumns = 17;
-constexpr OLE_COLOR InitialColor = 0x00808080;
-
-QPixmap hueMarkerPixmap()
-{
-    // A solid black triangle pointing right: 1, 2, 3, 2 and 1 pixels wide.
-    QImage img(HuePosSize, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
-    const int widths[5] = {1, 2, 3, 2, 1};
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < widths[y]; ++x)
-            img.setPixel(x, y, qRgb(0, 0, 0));
-    return QPixmap::fromImage(img);
-}
-
-} // namespace
-
-// The palette as the sliders read it: its pixels and its top edge.
-class Quor_Colorpicker::PaletteSource : public RampSource {
-public:
-    explicit PaletteSource(const SurfaceBox* box) : m_box(box) {}
-    std::int32_t GetPixel(int x, int y) const override { return m_box->GetPixel(x, y); }
-    int Top() const override { return m_box->y(); }
-
-private:
-    const SurfaceBox* m_box;
-};
+using namespace PickerDesign;
 
 Quor_Colorpicker::Quor_Colorpicker(QWidget* parent)
     : QWidget(parent)
@@ -96,7 +45,7 @@ Quor_Colorpicker::Quor_Colorpicker(QWidget* parent)
     m_iPal->setGeometry(PalRect);
     m_iHue->setGeometry(HueRect);
     m_iHuePos->resize(HuePosSize);
-    m_iHuePos->setPixmap(hueMarkerPixmap());
+    m_iHuePos->setPixmap(HueMarker());
     m_iHuePos->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_cmdStandardColors->setGeometry(StandardColorsRect);
     m_cSlider->setGeometry(SliderRect);
@@ -105,6 +54,15 @@ Quor_Colorpicker::Quor_Colorpicker(QWidget* parent)
     m_lblCurColor->setToolTip(QStringLiteral("Click to select."));
     m_lblCurColor->setBackColor(InitialColor);
 
+    makeReadouts();
+    makeFavourites();
+    connectParts();
+    makeKeys();
+    UserControl_Initialize();
+}
+
+void Quor_Colorpicker::makeReadouts()
+{
     const QFont copyFont = DesignFonts::Font(QStringLiteral("Verdana"), 6.75);
     for (std::size_t i = 0; i < 3; ++i) {
         m_lblinfo[i] = new QLabel(QLatin1String(InfoCaptions[i]), this);
@@ -122,9 +80,13 @@ Quor_Colorpicker::Quor_Colorpicker(QWidget* parent)
         connect(m_lblCopy[i], &MouseLabel::MouseMove, this, [this, index] { lblCopy_MouseMove(index); });
         connect(m_lblCopy[i], &MouseLabel::MouseUp, this, [this, index] { lblCopy_MouseUp(index); });
     }
+}
+
+void Quor_Colorpicker::makeFavourites()
+{
     for (int i = 0; i < FavoriteCount; ++i) {
         auto* box = new MouseLabel(QString(), this);
-        box->setGeometry(TwipsRect(FavoriteLefts[i % 4], FavoriteTops[i / 4], FavoriteSide, FavoriteSide));
+        box->setGeometry(TwipsRect(FavoriteLefts[i % FavoriteColumns], FavoriteTops[i / FavoriteColumns], FavoriteSide, FavoriteSide));
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setBackColor(0);
         box->setToolTip(QStringLiteral("Left-Click to select, Right-Click to store color."));
@@ -136,26 +98,46 @@ Quor_Colorpicker::Quor_Colorpicker(QWidget* parent)
     m_shpSelect->setGeometry(SelectRect);
     m_shpCopySelect = new ShapeBox(this);
     m_shpCopySelect->setGeometry(CopySelectRect);
+}
 
+void Quor_Colorpicker::connectParts()
+{
     connect(m_cSlider, &vRGBSliders::Change, this, &Quor_Colorpicker::cSlider_Change);
     connect(m_iHue, &SurfaceBox::MouseMove, this, &Quor_Colorpicker::iHue_MouseMove);
     connect(m_iPal, &SurfaceBox::MouseDown, this, &Quor_Colorpicker::iPal_MouseDown);
     connect(m_iPal, &SurfaceBox::MouseMove, this, &Quor_Colorpicker::iPal_MouseMove);
     connect(m_lblCurColor, &MouseLabel::Click, this, &Quor_Colorpicker::lblCurColor_Click);
     connect(m_cmdStandardColors, &QPushButton::clicked, this, &Quor_Colorpicker::cmdStandardColors_Click);
-    mMouse::KeepMouseEventsInChildren(this);
+    MouseArgs::KeepMouseEventsInChildren(this);
+}
 
+void Quor_Colorpicker::makeKeys()
+{
     // Typing into a read-out applies a colour; Ctrl+C and Ctrl+V anywhere
     // else in the picker copy its HTML form and paste a colour. A text box
     // keeps its own Ctrl+C and Ctrl+V.
     m_entry = new ColourEntry(m_txtInfo, [this](OLE_COLOR c) { setColor(c); }, [this] { showReadouts(); }, this);
-    auto* copy = new QShortcut(QKeySequence::Copy, this, [this] { lblCopy_Click(2); }, Qt::WidgetWithChildrenShortcut);
-    auto* paste = new QShortcut(QKeySequence::Paste, this, [this] { PasteColour(); }, Qt::WidgetWithChildrenShortcut);
-    Q_UNUSED(copy);
-    Q_UNUSED(paste);
-    m_keys = new PickerKeys(this);
+    new QShortcut(QKeySequence::Copy, this, [this] { lblCopy_Click(2); }, Qt::WidgetWithChildrenShortcut);
+    new QShortcut(QKeySequence::Paste, this, [this] { PasteColour(); }, Qt::WidgetWithChildrenShortcut);
 
-    UserControl_Initialize();
+    const QRect favourites = m_lblCol.front()->geometry().united(m_lblCol.back()->geometry());
+    m_keys = new PickerKeys(this, m_iPal, m_iHue, {favourites, FavoriteCount, FavoriteColumns, PaletteMax});
+    connect(m_keys, &PickerKeys::PaletteCellChosen, this, [this](QPoint cell) { PickPaletteCell(cell); });
+    connect(m_keys, &PickerKeys::HueStepped, this, &Quor_Colorpicker::StepHue);
+    connect(m_keys, &PickerKeys::FavouriteSelected, this, &Quor_Colorpicker::SelectFavourite);
+    connect(m_keys, &PickerKeys::FavouriteLoaded, this, &Quor_Colorpicker::LoadFavourite);
+    connect(m_keys, &PickerKeys::FavouriteStored, this, &Quor_Colorpicker::StoreFavourite);
+
+    for (QWidget* w : {static_cast<QWidget*>(m_iPal), static_cast<QWidget*>(m_iHue), m_keys->favourites(),
+                       static_cast<QWidget*>(m_lblCurColor), static_cast<QWidget*>(m_lblCopy[0]),
+                       static_cast<QWidget*>(m_lblCopy[1]), static_cast<QWidget*>(m_lblCopy[2])})
+        FocusIndicator::Enable(w);
+    // One chain through the picker, each read-out followed by its Copy label.
+    m_tabOrder = {m_iPal,       m_iHue,       m_cSlider->txtColor(0), m_cSlider->txtColor(1), m_cSlider->txtColor(2),
+                  m_keys->favourites(),       m_lblCurColor,          m_txtInfo[0],           m_lblCopy[0],
+                  m_txtInfo[1], m_lblCopy[1], m_txtInfo[2],           m_lblCopy[2],           m_cmdStandardColors};
+    for (qsizetype i = 1; i < m_tabOrder.size(); ++i)
+        QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 }
 
 Quor_Colorpicker::~Quor_Colorpicker()
@@ -268,8 +250,8 @@ void Quor_Colorpicker::DrawHueBar()
     QImage& bar = m_iHue->surface();
     for (int row = 0; row <= PaletteMax; ++row) {
         std::int32_t r, g, b;
-        mCPUtils::HslToRgb(mCPUtils::HueOfNumber(mCPUtils::HueNumberOfRow(row)), 1.0f, 0.5f, r, g, b);
-        mDraw::Line(bar, 0, row, HueBarColumns, row, QColor(r, g, b));
+        mCPUtils::HslToRgb(mCPUtils::HueOfRow(row), 1.0f, 0.5f, r, g, b);
+        SurfaceDraw::Line(bar, 0, row, HueBarColumns, row, QColor(r, g, b));
     }
     m_iHue->changed();
     m_paletteBitmap.InitPaletteBitmap(PaletteBitmap::Side, PaletteBitmap::Side);
@@ -279,65 +261,87 @@ void Quor_Colorpicker::DrawHueBar()
 void Quor_Colorpicker::DrawPalette(float h)
 {
     m_paletteBitmap.Fill(h);
-    mDraw::SetDIBitsToDevice(m_iPal->surface(), m_paletteBitmap.width(), m_paletteBitmap.height(), m_paletteBitmap.bits().data());
+    SurfaceDraw::SetDIBitsToDevice(m_iPal->surface(), m_paletteBitmap.width(), m_paletteBitmap.height(), m_paletteBitmap.bits().data());
     m_iPal->changed();
-
-    if (h < 0)
-        h = h + 6.0f;
-    const double top = m_iHue->y() + 40.0 * h / 2.4 - 1;
+    const double top = m_iHue->y() + mCPUtils::RowOfHue(h) - 1;
     m_iHuePos->move(m_iHue->x() - m_iHuePos->width(), RoundHalfEven(top));
 }
 
-void Quor_Colorpicker::iHue_MouseMove(int Button, int Shift, double X, double Y)
+void Quor_Colorpicker::PickHueRow(double row)
 {
-    Q_UNUSED(Shift);
-    if (Button != 1)
-        return;
-    Y = qBound(0.0, Y, double(PaletteMax));
-    const float h = mCPUtils::HueOfNumber(RoundHalfEven(2.4 * Y));
+    row = qBound(0.0, row, double(PaletteMax));
+    const float h = mCPUtils::HueOfRow(row);
     DrawPalette(h);
     m_currentHue = h;
-    // Dragged sideways off the bar, the pointer still means the held row's colour.
-    const int x = qBound(0, RoundHalfEven(X), HueBarColumns - 1);
-    const OLE_COLOR pixel = m_iHue->GetPixel(x, RoundHalfEven(Y));
+    // Every column of a row has the row's colour.
+    const OLE_COLOR pixel = m_iHue->GetPixel(HueBarColumns / 2, RoundHalfEven(row));
     m_cSlider->setcRedValue(RedOf(pixel));
     m_cSlider->setcGreenValue(GreenOf(pixel));
     m_cSlider->setcBlueValue(BlueOf(pixel));
 }
 
-void Quor_Colorpicker::iPal_MouseDown(int Button, int Shift, double X, double Y)
+void Quor_Colorpicker::StepHue(int rows)
 {
-    Q_UNUSED(Button);
-    iPal_MouseMove(1, Shift, X, Y);
+    PickHueRow(RoundHalfEven(mCPUtils::RowOfHue(m_currentHue)) + rows);
 }
 
-void Quor_Colorpicker::iPal_MouseMove(int Button, int Shift, double X, double Y)
+void Quor_Colorpicker::iHue_MouseMove(int Button, int, double, double Y)
 {
-    if (Button != 1)
-        return;
-    X = qBound(0.0, X, double(PaletteMax));
-    Y = qBound(0.0, Y, double(PaletteMax));
-    const OLE_COLOR pixel = m_iPal->GetPixel(RoundHalfEven(X), RoundHalfEven(Y));
+    // Dragged sideways off the bar, the pointer still means the held row.
+    if (Button == 1)
+        PickHueRow(Y);
+}
+
+void Quor_Colorpicker::PickPaletteCell(QPointF cell)
+{
+    const double x = qBound(0.0, cell.x(), double(PaletteMax));
+    const double y = qBound(0.0, cell.y(), double(PaletteMax));
+    const OLE_COLOR pixel = m_iPal->GetPixel(RoundHalfEven(x), RoundHalfEven(y));
     setCurColor(LowRgbOf(pixel));
-    m_cSlider->GetFromRamp(Button, Shift, X, Y, *m_paletteSource);
+    m_cSlider->GetFromRamp(1, 0, x, y, *m_paletteSource);
     UpdateReadouts();
+}
+
+void Quor_Colorpicker::iPal_MouseDown(int, int, double X, double Y)
+{
+    PickPaletteCell({X, Y}); // any button picks
+}
+
+void Quor_Colorpicker::iPal_MouseMove(int Button, int, double X, double Y)
+{
+    if (Button == 1)
+        PickPaletteCell({X, Y});
 }
 
 // ---- favourites, current colour, copy labels --------------------------------
 
+void Quor_Colorpicker::LoadFavourite(int index)
+{
+    setColor(sColor(index + 1));
+}
+
+void Quor_Colorpicker::StoreFavourite(int index)
+{
+    setsColor(index + 1, Color());
+}
+
+void Quor_Colorpicker::SelectFavourite(int index)
+{
+    const QRect box = m_lblCol[static_cast<std::size_t>(index)]->geometry();
+    m_shpSelect->setGeometry(box.left() - 1, box.top() - 1, box.width() + 2, box.height() + 2);
+}
+
 void Quor_Colorpicker::lblCol_MouseDown(int Index, int Button)
 {
-    MouseLabel* box = m_lblCol[static_cast<std::size_t>(Index)];
     if (Button == 1)
-        setColor(box->BackColor());
+        LoadFavourite(Index);
     else if (Button == 2)
-        box->setBackColor(Color());
+        StoreFavourite(Index);
 }
 
 void Quor_Colorpicker::lblCol_Click(int Index)
 {
-    const QRect box = m_lblCol[static_cast<std::size_t>(Index)]->geometry();
-    m_shpSelect->setGeometry(box.left() - 1, box.top() - 1, box.width() + 2, box.height() + 2);
+    SelectFavourite(Index);
 }
 
 void Quor_Colorpicker::lblCurColor_Click()

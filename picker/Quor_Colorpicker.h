@@ -3,6 +3,7 @@
 #include "colour/OleColor.h"
 #include "colour/PaletteBitmap.h"
 
+#include <QList>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -10,6 +11,7 @@
 class ColourEntry;
 class PickerKeys;
 class MouseLabel;
+class PaletteSource;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,11 +26,15 @@ class vRGBSliders;
 // may announce itself several times with intermediate colours.
 class Quor_Colorpicker : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(OLE_COLOR Color READ Color WRITE setColor NOTIFY Colorchanged)
 public:
     explicit Quor_Colorpicker(QWidget* parent = nullptr);
     ~Quor_Colorpicker() override;
 
     static constexpr int FavoriteCount = 12;
+    static constexpr int FavoriteColumns = 4;
+    // Palette cells and hue-bar rows both run 0..PaletteMax.
+    static constexpr int PaletteMax = PaletteBitmap::Side - 1;
 
     OLE_COLOR Color() const;
     // Takes the three low bytes of c; raises Colorchanged once per slider
@@ -74,6 +80,21 @@ public:
     void PasteColour();
     ColourEntry* entry() const { return m_entry; }
     PickerKeys* keys() const { return m_keys; }
+    // The parts in their Tab order, for the host's chain.
+    const QList<QWidget*>& tabOrder() const { return m_tabOrder; }
+
+    // What the mouse and the keys do, each in one place. A pick on palette
+    // cell (x, y), held to 0..PaletteMax, as a left press there; a pick on
+    // hue-bar row, held likewise, as a left drag there; StepHue moves the
+    // hue by whole rows from the row of the hue shown.
+    void PickPaletteCell(QPointF cell);
+    void PickHueRow(double row);
+    void StepHue(int rows);
+    // Favourite boxes by index 0..11: move the selection box to one, load
+    // its colour (a left click), store the colour in it (a right click).
+    void SelectFavourite(int index);
+    void LoadFavourite(int index);
+    void StoreFavourite(int index);
 
     // Sextant hue of the palette now shown.
     float CurrentHue() const { return m_currentHue; }
@@ -95,7 +116,6 @@ public:
     MouseLabel* lblCol(int i) const { return m_lblCol[static_cast<std::size_t>(i)]; }
     ShapeBox* shpSelect() const { return m_shpSelect; }
     ShapeBox* shpCopySelect() const { return m_shpCopySelect; }
-    const PaletteBitmap& paletteBitmap() const { return m_paletteBitmap; }
 
 signals:
     void Colorchanged();
@@ -104,7 +124,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class PickerKeys; // drives the same handlers as the mouse
+    void makeReadouts();
+    void makeFavourites();
+    void connectParts();
+    void makeKeys();
     void UserControl_Initialize();
     void UpdateReadouts();
     void showReadouts();
@@ -138,8 +161,8 @@ private:
     std::array<MouseLabel*, FavoriteCount> m_lblCol{};
     ShapeBox* m_shpSelect;
     ShapeBox* m_shpCopySelect;
-    class PaletteSource;
     std::unique_ptr<PaletteSource> m_paletteSource;
     ColourEntry* m_entry = nullptr;
     PickerKeys* m_keys = nullptr;
+    QList<QWidget*> m_tabOrder;
 };

@@ -1,6 +1,5 @@
 #include "platform/Platform.h"
 
-#include "platform/NoRegistry.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtColorDialog.h"
 #include "platform/QtFileSystem.h"
@@ -26,8 +25,7 @@ Platform qtPlatform()
     // Chosen once, at first use; the portal's lives as long as the process,
     // as it answers on the session bus.
     static Screen* screen = PortalScreen::InWaylandSession() ? static_cast<Screen*>(new PortalScreen) : &x11;
-    static NoRegistry registry;
-    return Platform{&files, &messages, &menus, &clipboard, &colorDialog, &pointer, &shell, screen, &registry};
+    return Platform{&files, &messages, &menus, &clipboard, &colorDialog, &pointer, &shell, screen};
 }
 
 Platform& current()
@@ -56,7 +54,6 @@ Platform setPlatform(const Platform& s)
     current() = Platform{orQt(s.files, qt.files),       orQt(s.messages, qt.messages),
                          orQt(s.menus, qt.menus),       orQt(s.clipboard, qt.clipboard),
                          orQt(s.colorDialog, qt.colorDialog), orQt(s.pointer, qt.pointer),
-                         orQt(s.shell, qt.shell),       orQt(s.screen, qt.screen),
-                         orQt(s.registry, qt.registry)};
+                         orQt(s.shell, qt.shell),       orQt(s.screen, qt.screen)};
     return previous;
 }

@@ -6,7 +6,6 @@ class FileSystem;
 class MessageBox;
 class Pointer;
 class PopupMenu;
-class Registry;
 class Screen;
 class Shell;
 
@@ -21,7 +20,6 @@ struct Platform {
     Pointer* pointer = nullptr;
     Shell* shell = nullptr;
     Screen* screen = nullptr;
-    Registry* registry = nullptr;
 };
 
 // The services in use: the Qt implementations unless others were installed.

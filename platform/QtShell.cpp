@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -15,11 +14,6 @@ bool QtShell::openUrl(const QString& address)
 QString QtShell::findProgram(const QString& name) const
 {
     return QStandardPaths::findExecutable(name);
-}
-
-bool QtShell::fileExists(const QString& path) const
-{
-    return QFileInfo(path).isFile();
 }
 
 bool QtShell::startProgram(const QString& path)

@@ -6,7 +6,6 @@ class QtShell : public Shell {
 public:
     bool openUrl(const QString& address) override;
     QString findProgram(const QString& name) const override;
-    bool fileExists(const QString& path) const override;
     bool startProgram(const QString& path) override;
     void quit() override;
 };

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "colour/OleColor.h"
+#include "platform/ScreenAreas.h"
 
 #include <QImage>
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <functional>
@@ -28,6 +30,11 @@ public:
     virtual QRect primaryGeometry() const = 0;
     // Every screen together, in logical pixels.
     virtual QRect desktopGeometry() const = 0;
+    // Each screen's area, in logical pixels.
+    virtual QList<QRect> screenAreas() const { return ScreenAreas::Each(); }
+    // True where one window may be placed across several screens by the
+    // program itself, past the window manager (X11).
+    virtual bool windowsSpanScreens() const { return ScreenAreas::WindowsSpanScreens(); }
     // False where the program cannot place its windows or bring a minimised
     // one back (Wayland): it hides its window instead of minimising it.
     virtual bool clientPlacesWindows() const = 0;

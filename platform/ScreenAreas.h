@@ -19,4 +19,17 @@ inline QRect Desktop()
     return screen ? screen->virtualGeometry() : QRect();
 }
 
+inline QList<QRect> Each()
+{
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas.append(screen->geometry());
+    return areas;
+}
+
+inline bool WindowsSpanScreens()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
 } // namespace ScreenAreas

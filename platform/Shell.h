@@ -10,7 +10,6 @@ public:
     virtual bool openUrl(const QString& address) = 0;
     // Full path of a program found on the search path, or empty.
     virtual QString findProgram(const QString& name) const = 0;
-    virtual bool fileExists(const QString& path) const = 0;
     // Starts a program detached, in its own normal window.
     virtual bool startProgram(const QString& path) = 0;
     // Ends this program once the current event returns.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Each folder is a layer and may include only its own headers and those of
-# the layers below it. Prints every include that reaches upwards and exits 1
-# when there is one. usage: scripts/check-layers.sh [SOURCE_DIR]
+# the layers below it, and no file (a header with its source) may reach
+# itself through its includes. Prints every include that reaches upwards and
+# every circle, and exits 1 when there is one. usage: scripts/check-layers.sh [SOURCE_DIR]
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
 
@@ -29,4 +30,20 @@ for layer in "${layers[@]}"; do
         done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\/[^"]*\)".*/\1/p' "$file")
     done
 done
+# A header and its source are one file here: "a.h" and "a.cpp" both "a".
+files=()
+for layer in "${layers[@]}"; do files+=("$layer"/*.h "$layer"/*.cpp); done
+pairs=$(for file in "${files[@]}"; do
+    [ -e "$file" ] || continue
+    sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\/[^"]*\)\.h".*/\1/p' "$file" |
+        while IFS= read -r included; do
+            [ "$included" = "${file%.*}" ] || echo "${file%.*} $included"
+        done
+done)
+log=$(mktemp)
+if ! tsort <<< "$pairs" > /dev/null 2> "$log"; then
+    grep -v "^tsort: -: input contains a loop:$" "$log" | sed 's/^tsort: /in a circle of includes: /' >&2
+    bad=1
+fi
+rm -f "$log"
 exit "$bad"

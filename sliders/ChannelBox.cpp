@@ -1,7 +1,7 @@
 #include "sliders/ChannelBox.h"
 
 #include "sliders/SliderGeometry.h"
-#include "sliders/mSliderRules.h"
+#include "sliders/SliderRules.h"
 #include "widgets/CachedPanelStyle.h"
 
 #include <QContextMenuEvent>
@@ -29,7 +29,7 @@ void ChannelBox::focusInEvent(QFocusEvent* event)
 void ChannelBox::keyPressEvent(QKeyEvent* event)
 {
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    const int step = mSliderRules::ArrowStep(event->key());
+    const int step = SliderRules::ArrowStep(event->key());
     if (plain && step != 0) {
         emit Step(step);
         return;
@@ -37,7 +37,7 @@ void ChannelBox::keyPressEvent(QKeyEvent* event)
     // Editing keys and shortcuts carry control characters (Delete sends 0x7F,
     // Ctrl+V 0x16) or none; what they paste goes through the same rules as
     // typing.
-    if (plain && !mSliderRules::IsAcceptedKeyText(event->text()))
+    if (plain && !SliderRules::IsAcceptedKeyText(event->text()))
         return;
     QLineEdit::keyPressEvent(event);
 }

@@ -12,8 +12,8 @@ SliderGeometry SliderGeometry::ForSize(int width, int height)
     g.TxtColorPos[0] = {g.PicRGBPos.x() + PicRGBSize.width() + 2, g.PicRGBPos.y() - 2};
     for (int k = 1; k < 3; ++k)
         g.TxtColorPos[k] = {g.TxtColorPos[0].x(), g.TxtColorPos[k - 1].y() + TxtColorSize.height() + TxtColorGap};
-    // 255 over the ramp's usable run: W - 38 - 5 - 2 pixels.
-    g.SliderScale = 255.0f / static_cast<float>(width - 38 - 5 - 2);
+    // 255 over the ramp's usable run, from its left edge to its right.
+    g.SliderScale = 255.0f / static_cast<float>(width - RampRightInset - RampLeft);
     return g;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/mDraw.h"
+#include "widgets/SurfaceDraw.h"
 
 #include <QPoint>
 #include <array>
@@ -9,7 +9,7 @@
 // markers, the strip and entry boxes, and how a pointer position maps to a
 // channel value. Pure arithmetic, shared by drawing and mouse handling.
 struct SliderGeometry {
-    using Rect = mDraw::Rect;
+    using Rect = SurfaceDraw::Rect;
 
     static constexpr int RampLeft = 5;
     static constexpr int RampRightInset = 40; // ramp right edge = W - 40
@@ -18,6 +18,9 @@ struct SliderGeometry {
     static constexpr int HitZoneBelow = 15; // rows under a ramp that still pick it
     static constexpr int MarkerWidth = 10;
     static constexpr int MarkerHeight = 5;
+    // The strip cleared under each ramp before markers are drawn: it reaches
+    // past both ends of the ramp, and below it, by this much.
+    static constexpr int MarkerStripReach = 10;
     static constexpr QSize PicRGBSize{8, 69};
     static constexpr QSize TxtColorSize{25, 16};
     static constexpr int TxtColorGap = 5;

@@ -1,7 +1,7 @@
 #include "sliders/SliderSurface.h"
 
 #include "colour/mCPUtils.h"
-#include "sliders/mSliderRules.h"
+#include "sliders/SliderRules.h"
 
 #include <QPainter>
 
@@ -22,7 +22,7 @@ void SliderSurface::Resize(QSize size, const QColor& background)
     m_image = grown;
 }
 
-void SliderSurface::DrawGradient(const mDraw::Rect& r, const std::array<int, 3>& from, const std::array<int, 3>& to)
+void SliderSurface::DrawGradient(const SurfaceDraw::Rect& r, const std::array<int, 3>& from, const std::array<int, 3>& to)
 {
     const int n = r.right - r.left - 2;
     if (n < 0)
@@ -31,40 +31,42 @@ void SliderSurface::DrawGradient(const mDraw::Rect& r, const std::array<int, 3>&
     // division by zero).
     const int steps = std::max(n, 1);
     for (int i = 0; i <= n; ++i) {
-        const QColor c(mSliderRules::GradientComponent(from[0], to[0], i, steps),
-                       mSliderRules::GradientComponent(from[1], to[1], i, steps),
-                       mSliderRules::GradientComponent(from[2], to[2], i, steps));
-        mDraw::FillInclusive(m_image, r.left + i, r.top, r.left + i + 1, r.bottom - 1, c);
+        const QColor c(SliderRules::GradientComponent(from[0], to[0], i, steps),
+                       SliderRules::GradientComponent(from[1], to[1], i, steps),
+                       SliderRules::GradientComponent(from[2], to[2], i, steps));
+        SurfaceDraw::FillInclusive(m_image, r.left + i, r.top, r.left + i + 1, r.bottom - 1, c);
     }
 }
 
-void SliderSurface::DrawRamps(int r, int g, int b, int borderStyle, const mDraw::EdgeColours& colours)
+void SliderSurface::DrawRamps(int r, int g, int b, int borderStyle, const SurfaceDraw::EdgeColours& colours)
 {
     const std::array<std::array<int, 3>, 3> from{{{0, g, b}, {r, 0, b}, {r, g, 0}}};
     const std::array<std::array<int, 3>, 3> to{{{255, g, b}, {r, 255, b}, {r, g, 255}}};
     for (std::size_t k = 0; k < 3; ++k) {
         DrawGradient(m_geometry.RampRect[k], from[k], to[k]);
-        mDraw::DrawEdge(m_image, m_geometry.RampRect[k], mDraw::BDR_SUNKENINNER, mDraw::BF_LEFT | mDraw::BF_TOP, colours);
-        mDraw::DrawEdge(m_image, m_geometry.RampRect[k], mDraw::BDR_SUNKENOUTER, mDraw::BF_RIGHT | mDraw::BF_BOTTOM, colours);
+        SurfaceDraw::DrawEdge(m_image, m_geometry.RampRect[k], SurfaceDraw::BDR_SUNKENINNER, SurfaceDraw::BF_LEFT | SurfaceDraw::BF_TOP, colours);
+        SurfaceDraw::DrawEdge(m_image, m_geometry.RampRect[k], SurfaceDraw::BDR_SUNKENOUTER, SurfaceDraw::BF_RIGHT | SurfaceDraw::BF_BOTTOM, colours);
     }
-    static constexpr unsigned borderEdges[6] = {0, mDraw::EDGE_SUNKEN, mDraw::EDGE_RAISED, mDraw::EDGE_ETCHED,
-                                                mDraw::EDGE_BUMP, mDraw::BDR_SUNKENOUTER};
+    static constexpr unsigned borderEdges[6] = {0, SurfaceDraw::EDGE_SUNKEN, SurfaceDraw::EDGE_RAISED, SurfaceDraw::EDGE_ETCHED,
+                                                SurfaceDraw::EDGE_BUMP, SurfaceDraw::BDR_SUNKENOUTER};
     if (borderStyle >= 1 && borderStyle <= 5)
-        mDraw::DrawEdge(m_image, m_geometry.ClientRect, borderEdges[borderStyle], mDraw::BF_RECT, colours);
+        SurfaceDraw::DrawEdge(m_image, m_geometry.ClientRect, borderEdges[borderStyle], SurfaceDraw::BF_RECT, colours);
 }
 
 void SliderSurface::eraseMarkerStrips(const QColor& background)
 {
-    for (const mDraw::Rect& ramp : m_geometry.RampRect)
-        mDraw::FillInclusive(m_image, ramp.left - 10, ramp.bottom, ramp.right + 10, ramp.bottom + 10, background);
+    for (const SurfaceDraw::Rect& ramp : m_geometry.RampRect)
+        SurfaceDraw::FillInclusive(m_image, ramp.left - SliderGeometry::MarkerStripReach, ramp.bottom,
+                                  ramp.right + SliderGeometry::MarkerStripReach, ramp.bottom + SliderGeometry::MarkerStripReach, background);
 }
 
 void SliderSurface::drawTriangles(const QColor& foreground)
 {
-    for (const mDraw::Rect& m : m_marker) {
-        mDraw::Line(m_image, m.left + 5, m.top, m.left, m.bottom, foreground);
-        mDraw::Line(m_image, m.left, m.bottom, m.right, m.bottom, foreground);
-        mDraw::Line(m_image, m.right, m.bottom, m.left + 5, m.top, foreground);
+    for (const SurfaceDraw::Rect& m : m_marker) {
+        const int tip = m.left + SliderGeometry::MarkerWidth / 2;
+        SurfaceDraw::Line(m_image, tip, m.top, m.left, m.bottom, foreground);
+        SurfaceDraw::Line(m_image, m.left, m.bottom, m.right, m.bottom, foreground);
+        SurfaceDraw::Line(m_image, m.right, m.bottom, tip, m.top, foreground);
     }
 }
 
@@ -76,7 +78,7 @@ void SliderSurface::PlaceMarkers(const std::array<int, 3>& values, const QColor&
     eraseMarkerStrips(background);
     for (std::size_t k = 0; k < 3; ++k) {
         m_marker[k].left = RoundHalfEven(x[k]);
-        m_marker[k].right = RoundHalfEven(x[k] + 10.0f);
+        m_marker[k].right = RoundHalfEven(x[k] + float(SliderGeometry::MarkerWidth));
     }
     drawTriangles(foreground);
 }

@@ -5,19 +5,19 @@
 #include "platform/PopupMenu.h"
 #include "sliders/ChannelBox.h"
 #include "sliders/RampSource.h"
-#include "sliders/mRampPictures.h"
-#include "sliders/mSliderRules.h"
+#include "sliders/RampPictures.h"
+#include "sliders/SliderRules.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/PropertyBag.h"
 #include "widgets/SurfaceBox.h"
-#include "widgets/mMouse.h"
+#include "widgets/MouseArgs.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 
 using mCPUtils::RoundHalfEven;
-using namespace mSliderRules;
+using namespace SliderRules;
 
 namespace {
 
@@ -66,15 +66,15 @@ vRGBSliders::vRGBSliders(QWidget* parent)
 
     m_picRGB->resize(SliderGeometry::PicRGBSize);
     m_picRamp->setGeometry(PicRampGeometry);
-    m_picRamp->setPicture(mRampPictures::RampPicture(0));
-    m_picRamp->setCursor(mRampPictures::RampCursor());
+    m_picRamp->setPicture(RampPictures::RampPicture(0));
+    m_picRamp->setCursor(RampPictures::RampCursor());
     for (int i = 0; i < 4; ++i) {
         auto* img = new QLabel(this);
-        img->setPixmap(QPixmap::fromImage(mRampPictures::RampPicture(i)));
-        img->setGeometry(4, ImgRampTops[i], mRampPictures::Width, mRampPictures::Height);
+        img->setPixmap(QPixmap::fromImage(RampPictures::RampPicture(i)));
+        img->setGeometry(4, ImgRampTops[i], RampPictures::Width, RampPictures::Height);
         m_imgRamp[static_cast<std::size_t>(i)] = img;
     }
-    mMouse::KeepMouseEventsInChildren(this);
+    MouseArgs::KeepMouseEventsInChildren(this);
     UserControl_Resize();
 }
 
@@ -124,6 +124,12 @@ void vRGBSliders::setBoxText(int k, const QString& text)
         box->setText(text); // textChanged runs txtColor_Change before this returns
 }
 
+void vRGBSliders::setBoxes(const std::array<int, 3>& values)
+{
+    for (int k = 0; k < 3; ++k)
+        setBoxText(k, QString::number(values[static_cast<std::size_t>(k)]));
+}
+
 int vRGBSliders::boxValue(int k) const
 {
     return LeadingNumber(m_txtColor[static_cast<std::size_t>(k)]->text());
@@ -164,20 +170,13 @@ void vRGBSliders::GetFromRamp(int Button, int Shift, double x, double y, const R
         if (style != 0 && style != 1)
             return;
         const Channels c = ChannelsOf(iSrc.GetPixel(RoundHalfEven(x), RoundHalfEven(y)));
-        if (style == 0 && !WebSafe()) {
-            setBoxText(0, QString::number(c.red));
-            setBoxText(1, QString::number(c.green));
-            setBoxText(2, QString::number(c.blue));
-            return;
-        }
+        if (style == 0 && !WebSafe())
+            return setBoxes({c.red, c.green, c.blue});
         if (style == 0) {
-            setBoxText(0, QString::number(WebSafeLevel(c.red)));
-            setBoxText(1, QString::number(WebSafeLevel(c.green)));
-            setBoxText(2, QString::number(WebSafeLevel(c.blue)));
+            setBoxes({WebSafeLevel(c.red), WebSafeLevel(c.green), WebSafeLevel(c.blue)});
         } else {
-            const QString grey = QString::number(GreyLevel(c.red, c.green, c.blue));
-            for (int k = 0; k < 3; ++k)
-                setBoxText(k, grey);
+            const int grey = GreyLevel(c.red, c.green, c.blue);
+            setBoxes({grey, grey, grey});
         }
         startRedraw();
         PlaceMarkers();
@@ -198,18 +197,13 @@ void vRGBSliders::OpenRampMenu(QPoint globalPos)
 
 // ---- ramp style menu ------------------------------------------------------
 
-void vRGBSliders::showRampPicture(int index)
-{
-    m_picRamp->setPicture(mRampPictures::RampPicture(index));
-}
-
 void vRGBSliders::mnuRamp_Click(int index)
 {
-    m_menu.Choose(index, [this](int picture) { showRampPicture(picture); }, [this] {
+    m_menu.Choose(index, [this](int picture) { m_picRamp->setPicture(RampPictures::RampPicture(picture)); }, [this] {
         for (int k = 0; k < 3; ++k)
             setBoxText(k, QString::number(WebSafeLevel(boxValue(k))));
     });
-    mDraw::FillInclusive(m_picRamp->surface(), 190, 0, 198, 6, Qt::white);
+    RampPictures::ClearSwatch(m_picRamp->surface());
     m_picRamp->changed();
     startRedraw();
     DrawMarkers();
@@ -234,7 +228,7 @@ void vRGBSliders::UserControl_ReadProperties(const PropertyBag& bag)
         m_channel[static_cast<std::size_t>(k)] = read16(ChannelKeys[k]);
     m_borderStyle = read16("BorderStyle");
     m_currentColor = bag.ReadProperty(QStringLiteral("CurrentColor"), QVariant::fromValue<qint32>(0)).toInt();
-    showRampPicture(m_menu.Load(read16("cRampStyle")));
+    m_picRamp->setPicture(RampPictures::RampPicture(m_menu.Load(read16("cRampStyle"))));
 }
 
 void vRGBSliders::UserControl_WriteProperties(PropertyBag& bag) const
@@ -285,7 +279,7 @@ void vRGBSliders::drawOnSurface(const std::function<void()>& draw)
     // leaves every marker where it was repaints nothing.
     const QImage before = m_surface.image();
     draw();
-    update(mDraw::ChangedRegion(before, m_surface.image()));
+    update(SurfaceDraw::ChangedRegion(before, m_surface.image()));
 }
 
 void vRGBSliders::DrawRamps()
@@ -293,7 +287,7 @@ void vRGBSliders::DrawRamps()
     ++m_rampRedraws;
     drawOnSurface([this] {
         m_surface.DrawRamps(qBound(0, boxValue(0), 255), qBound(0, boxValue(1), 255), qBound(0, boxValue(2), 255), m_borderStyle,
-                            mDraw::EdgeColours::FromPalette(palette()));
+                            SurfaceDraw::EdgeColours::FromPalette(palette()));
     });
 }
 
@@ -338,7 +332,7 @@ void vRGBSliders::UserControl_Show()
         m_shown = true;
         PlaceMarkers();
     }
-    mDraw::FillInclusive(m_picRamp->surface(), 190, 0, 198, 6, Qt::white);
+    RampPictures::ClearSwatch(m_picRamp->surface());
     m_picRamp->changed();
 }
 
@@ -373,7 +367,7 @@ void vRGBSliders::UserControl_MouseMove(int Button, int Shift, double X, double 
                 m_surface.setMarker(k, g.MarkerAt(k, p));
                 setBoxText(k, QString::number(WebSafeLevel(RoundHalfEven(p * static_cast<double>(g.SliderScale)))));
             } else {
-                m_surface.setMarker(k, g.MarkerAt(k, RoundHalfEven(X - 5)));
+                m_surface.setMarker(k, g.MarkerAt(k, RoundHalfEven(X - SliderGeometry::MarkerWidth / 2)));
                 setBoxText(k, QString::number(g.ValueAt(X)));
             }
         }
@@ -389,18 +383,16 @@ void vRGBSliders::mousePressEvent(QMouseEvent* event)
         OpenRampMenu(event->globalPosition().toPoint());
         return;
     }
-    const mMouse::Args a = mMouse::Translate(event);
-    UserControl_MouseMove(a.Button, a.Shift, a.X, a.Y);
+    mouseMoveEvent(event); // the handler takes presses, moves and releases alike
 }
 
 void vRGBSliders::mouseMoveEvent(QMouseEvent* event)
 {
-    const mMouse::Args a = mMouse::Translate(event);
+    const MouseArgs::Args a = MouseArgs::Translate(event);
     UserControl_MouseMove(a.Button, a.Shift, a.X, a.Y);
 }
 
 void vRGBSliders::mouseReleaseEvent(QMouseEvent* event)
 {
-    const mMouse::Args a = mMouse::Translate(event);
-    UserControl_MouseMove(a.Button, a.Shift, a.X, a.Y);
+    mouseMoveEvent(event);
 }

@@ -67,12 +67,10 @@ public:
     // Read-outs of the control's parts for hosts and tests.
     bool WebSafe() const { return m_menu.WebSafe(); }
     QString mnuRampCaption(int i) const { return m_menu.Caption(i); }
-    bool mnuRampChecked(int i) const { return m_menu.Checked(i); }
     QLineEdit* txtColor(int i) const { return m_txtColor[static_cast<std::size_t>(i)]; }
     SurfaceBox* picRamp() const { return m_picRamp; }
     const QImage& surface() const { return m_surface.image(); }
-    const SliderGeometry& sliderGeometry() const { return m_surface.geometry(); }
-    mDraw::Rect MarkerRect(int k) const { return m_surface.marker(k); }
+    SurfaceDraw::Rect MarkerRect(int k) const { return m_surface.marker(k); }
     int rampRedrawCount() const { return m_rampRedraws; }
 
 signals:
@@ -93,6 +91,8 @@ private:
     void setChannel(int k, int v);
     // Sets box k's text; an unchanged text is no change and runs nothing.
     void setBoxText(int k, const QString& text);
+    // Sets the three boxes in turn, red first.
+    void setBoxes(const std::array<int, 3>& values);
     int boxValue(int k) const;
     void startRedraw();
     // A hidden widget hears of its new size only when shown; drawing may come
@@ -106,7 +106,6 @@ private:
     void UserControl_Show();
     void UserControl_MouseMove(int Button, int Shift, double X, double Y);
 
-    void showRampPicture(int index);
     QColor background() const;
     QColor foreground() const;
 

@@ -52,6 +52,10 @@ private slots:
             HslToRgb(k[0], k[1], k[2], rgb[0], rgb[1], rgb[2]);
             QCOMPARE(QList<int>({rgb[0], rgb[1], rgb[2]}), QList<int>({int(k[3]), int(k[4]), int(k[5])}));
         }
+        for (int row = 0; row < 100; ++row) // the bar's row <-> hue mapping, both ways
+            QCOMPARE(RoundHalfEven(RowOfHue(HueOfRow(row))), row);
+        QCOMPARE(HueOfRow(100), 0.0f); // red again at the foot of the bar
+        QCOMPARE(HueOfRow(50), 3.0f); // 120 of 240: cyan, halfway down
         QCOMPARE(HueOfNumber(200), 5.0f); // the last hue number before the bar's hues run negative
         QCOMPARE(HueOfNumber(202), -0.95f);
         for (int n = 0; n <= 240; ++n) // every hue number of the bar, against the textbook

@@ -50,8 +50,10 @@ private slots:
         }
         QList<OLE_COLOR> seen;
         connect(m_p.get(), &Quor_Colorpicker::Colorchanged, this, [&] { seen.append(m_p->Color()); });
-        m_p->setColor(0x00336699); // each channel announced, then the whole
+        // Set as a Qt property, as a tool would: each channel announced, then the whole.
+        QVERIFY(m_p->setProperty("Color", 0x00336699));
         QCOMPARE(seen, (QList<OLE_COLOR>{0x00FFFF99, 0x00FF6699, 0x00336699, 0x00336699}));
+        QCOMPARE(m_p->property("Color").toInt(), 0x00336699);
         seen.clear();
         QTest::mouseClick(m_p->windowHandle(), Qt::LeftButton, {}, m_p->lblCurColor()->geometry().center());
         QCOMPARE(seen, QList<OLE_COLOR>{0x00336699}); // the same colour again: one refresh

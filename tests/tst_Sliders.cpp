@@ -3,9 +3,10 @@
 #include "fakes/FakeDesktop.h"
 #include "platform/QtColour.h"
 #include "sliders/RampSource.h"
-#include "sliders/mRampPictures.h"
-#include "sliders/mSliderRules.h"
+#include "sliders/RampPictures.h"
+#include "sliders/SliderRules.h"
 #include "sliders/vRGBSliders.h"
+#include "widgets/PropertyBag.h"
 #include "widgets/SurfaceBox.h"
 
 #include <QClipboard>
@@ -13,7 +14,7 @@
 #include <QSignalSpy>
 #include <cmath>
 
-using namespace mSliderRules;
+using namespace SliderRules;
 
 static OLE_COLOR at(const vRGBSliders& s, int x, int y) { return FromQRgb(s.surface().pixel(x, y)); }
 static QString boxes(const vRGBSliders& s)
@@ -56,7 +57,7 @@ private slots:
 
     void rampPictures()
     {
-        const QImage& spectrum = mRampPictures::RampPicture(0);
+        const QImage& spectrum = RampPictures::RampPicture(0);
         // Row 7 holds the pure hues red through magenta and back towards red,
         // against the textbook hue formula within one step of rounding.
         for (int x = 0; x < 190; ++x) {
@@ -69,12 +70,12 @@ private slots:
                          && std::abs(qBlue(px) - channel(1)) <= 1, qPrintable(QString::number(x)));
         }
         for (int i = 0; i < 4; ++i) // the swatch end: white over black
-            QVERIFY(mRampPictures::RampPicture(i).pixel(193, 6) == qRgb(255, 255, 255)
-                    && mRampPictures::RampPicture(i).pixel(193, 7) == qRgb(0, 0, 0));
+            QVERIFY(RampPictures::RampPicture(i).pixel(193, 6) == qRgb(255, 255, 255)
+                    && RampPictures::RampPicture(i).pixel(193, 7) == qRgb(0, 0, 0));
         // Web-safe greys: steps 19, 38, 38, 38, 38, 19 columns wide.
         const int edges[][2] = {{18, 0}, {19, 52}, {56, 52}, {57, 102}, {95, 153}, {170, 204}, {171, 255}, {189, 255}};
         for (const auto& e : edges)
-            QCOMPARE(qRed(mRampPictures::RampPicture(3).pixel(e[0], 5)), e[1]);
+            QCOMPARE(qRed(RampPictures::RampPicture(3).pixel(e[0], 5)), e[1]);
     }
 
     void settingAChannelClampsAndRaisesChangeOncePerChangedBox()
@@ -237,7 +238,7 @@ private slots:
         QCOMPARE(at(*m_s, 90, 17), RGB(255, 128, 0));
         QCOMPARE(at(*m_s, 6, 41), RGB(0, 3, 0));
         QCOMPARE(at(*m_s, 50, 66), RGB(0, 128, 135));
-        const auto c = mDraw::EdgeColours::FromPalette(m_s->palette());
+        const auto c = SurfaceDraw::EdgeColours::FromPalette(m_s->palette());
         QCOMPARE(at(*m_s, 5, 17), FromQColor(c.darkShadow));
         QCOMPARE(at(*m_s, 91, 17), FromQColor(c.highlight));
         for (int w : {49, 47, 46, 10, 0}) { // narrow bands draw without fault
@@ -248,6 +249,30 @@ private slots:
         m_s->resize(49, 80); // n = 2: 0, 128, 255 across a four-pixel band
         m_s->DrawRamps();
         QCOMPARE(qGreen(m_s->surface().pixel(6, 41)), 128);
+    }
+
+    void borderStylesDrawTheirEdgeAndSurviveSaving()
+    {
+        const auto c = SurfaceDraw::EdgeColours::FromPalette(m_s->palette());
+        const QColor background = m_s->palette().color(QPalette::Window);
+        // Style: none, sunken, raised, etched, bump, thin sunken; 7 draws none
+        // (and, like 0, leaves an old border until something paints over it).
+        const QColor corner[] = {background, c.shadow, c.light, c.shadow, c.light, c.shadow, background, background};
+        for (int style : {7, 1, 2, 3, 4, 5}) {
+            QVERIFY(m_s->setBorderStyle(style));
+            m_s->DrawRamps();
+            QVERIFY2(at(*m_s, 0, 0) == FromQColor(corner[style]), qPrintable(QString::number(style)));
+        }
+        QVERIFY(!m_s->setBorderStyle(40000)); // out of 16 bits: refused, nothing changes
+        QCOMPARE(m_s->BorderStyle(), 5);
+        m_s->setBorderStyle(2);
+        PropertyBag bag;
+        m_s->UserControl_WriteProperties(bag);
+        vRGBSliders loaded;
+        loaded.resize(m_s->size());
+        loaded.UserControl_ReadProperties(bag);
+        loaded.DrawRamps();
+        QCOMPARE(at(loaded, 0, 0), FromQColor(c.light));
     }
 
     void markersStandAtTheValuesFromFirstShow()

@@ -3,7 +3,7 @@
 #include "MainWindowFixture.h"
 #include "app/CaptureLoupe.h"
 #include "app/PairVerdict.h"
-#include "app/Util.h"
+#include "app/HomePage.h"
 #include "app/fAbout.h"
 #include "app/fHelp.h"
 #include "app/fScreen.h"
@@ -210,8 +210,8 @@ private slots:
         m_desk->shell.openSucceeds = false; // a failure is ignored
         for (QWidget* w : {static_cast<QWidget*>(m_w->imBanner()), static_cast<QWidget*>(m_w->lblSample(0))})
             click(w);
-        QCOMPARE(m_desk->shell.opened, QStringList(2, Util::HomePage()));
-        const QUrl page(Util::HomePage()); // never a dead address: in a build tree, the guide beside the source
+        QCOMPARE(m_desk->shell.opened, QStringList(2, HomePage()));
+        const QUrl page(HomePage()); // never a dead address: in a build tree, the guide beside the source
         QVERIFY(page.isLocalFile() && page.toLocalFile().endsWith("docs/user-guide.html") && QFile::exists(page.toLocalFile()));
         const QStringList lines = fHelp::HelpText().split('\r');
         QVERIFY(lines.size() == 4 && lines[1].startsWith("Using Tintaro is very easy.") && lines[3].contains("buttons.Tintaro will minimize"));

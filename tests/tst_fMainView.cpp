@@ -3,7 +3,7 @@
 // and what a screen reader hears.
 #include "MainWindowFixture.h"
 #include "app/fHelp.h"
-#include "app/mArtwork.h"
+#include "app/Artwork.h"
 #include "picker/PickerKeys.h"
 #include "picker/Quor_Colorpicker.h"
 #include "sliders/vRGBSliders.h"
@@ -49,14 +49,14 @@ private slots:
     {
         // Text is left out: once this thread has painted a font, its glyphs
         // are drawn from that cache and may differ from a first drawing.
-        using mArtwork::ButtonState;
+        using Artwork::ButtonState;
         const auto pictures = [] {
-            return QList<QImage>{mArtwork::Button("menu", ButtonState::Normal, 1.5),
-                                 mArtwork::Button("close", ButtonState::Hover, 1.5), mArtwork::Button("close", ButtonState::Down, 1.5),
-                                 mArtwork::LinkCursor(1.5).pixmap().toImage()};
+            return QList<QImage>{Artwork::Button("menu", ButtonState::Normal, 1.5),
+                                 Artwork::Button("close", ButtonState::Hover, 1.5), Artwork::Button("close", ButtonState::Down, 1.5),
+                                 Artwork::LinkCursor(1.5).pixmap().toImage()};
         };
         const QList<QImage> drawnWhenAsked = pictures();
-        mArtwork::DrawAhead(1.5);
+        Artwork::DrawAhead(1.5);
         QCOMPARE(pictures(), drawnWhenAsked);
     }
 

@@ -1,13 +1,13 @@
 #include "colour/mCPUtils.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/PropertyBag.h"
-#include "widgets/mFrameRules.h"
+#include "widgets/FrameRules.h"
 #include "widgets/zelFrames.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
-using namespace mFrameRules;
+using namespace FrameRules;
 
 static QImage solid(QColor c, int side) { QImage img(side, side, QImage::Format_RGB32); return img.fill(c), img; }
 
@@ -104,6 +104,31 @@ private slots:
         QVERIFY(loaded.Style() == 1 && loaded.TextBoxHeight() == 22 && loaded.IconSize() == 16 && loaded.Alignment() == 2);
         QVERIFY(loaded.ColorFrom() == 0x9E9EFF && loaded.ColorTo() == 0xF0F0FF && loaded.BackColor() == 0x00C0C0C0);
         QCOMPARE(loaded.Caption(), QStringLiteral("zelFrames1"));
+    }
+
+    void savedPropertiesDrawTheSameFrameAndAnUnchangedOneDrawsNothing()
+    {
+        m_f->setStyle(2);
+        m_f->setCaption(QStringLiteral("Saved"));
+        m_f->setThemeColor(4);
+        m_f->setTextBoxHeight(30);
+        m_f->setPicture(solid(Qt::red, 16));
+        PropertyBag bag;
+        m_f->UserControl_WriteProperties(bag);
+        zelFrames loaded;
+        loaded.setAmbient(m_f->ambient());
+        loaded.resize(m_f->size());
+        loaded.UserControl_ReadProperties(bag);
+        QCOMPARE(loaded.surface(), m_f->surface());
+        // Told every time, drawn again only for a change.
+        QSignalSpy told(m_f, &zelFrames::PropertyChanged);
+        const int drawn = m_f->drawCount();
+        m_f->setTextBoxHeight(30);
+        m_f->setCaption(QStringLiteral("Saved"));
+        QCOMPARE(m_f->drawCount(), drawn);
+        QCOMPARE(told.count(), 1);
+        m_f->setTextBoxHeight(31);
+        QCOMPARE(m_f->drawCount(), drawn + 1);
     }
 
     void designFontsAreTheDesignFamilyWhereInstalledElseItsSubstitute()

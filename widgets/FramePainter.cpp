@@ -2,14 +2,14 @@
 
 #include "colour/mCPUtils.h"
 #include "platform/QtColour.h"
-#include "widgets/mFrameDraw.h"
-#include "widgets/mFrameRules.h"
+#include "widgets/FrameDraw.h"
+#include "widgets/FrameRules.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 
-using namespace mFrameDraw;
-using mFrameRules::BlendColors;
+using namespace FrameDraw;
+using FrameRules::BlendColors;
 
 namespace {
 
@@ -19,7 +19,7 @@ constexpr OLE_COLOR White = 0xFFFFFF;
 
 void FramePainter::DrawFrame(QImage& surface, QSize size, FrameProperties& p)
 {
-    using namespace mFrameRules;
+    using namespace FrameRules;
     const int W = size.width(), H = size.height();
     if (surface.size() != size)
         surface = QImage(size, QImage::Format_RGB32);
@@ -74,9 +74,9 @@ void FramePainter::DrawFrame(QImage& surface, QSize size, FrameProperties& p)
 
     QPainter painter(&surface);
     if (hasCaption) {
-        const mDraw::Rect& c = layout.CaptionRect;
+        const SurfaceDraw::Rect& c = layout.CaptionRect;
         Qt::Alignment align = Qt::AlignVCenter;
-        align |= (p.textFlags & 0x1) ? Qt::AlignHCenter : (p.textFlags & 0x2) ? Qt::AlignRight : Qt::AlignLeft;
+        align |= FrameRules::HorizontalAlignmentOf(p.textFlags);
         painter.setFont(p.font);
         painter.setPen(ToQColor(p.textColor));
         painter.drawText(QRect(c.left, c.top, c.right - c.left, c.bottom - c.top), int(align) | Qt::TextSingleLine, p.caption);

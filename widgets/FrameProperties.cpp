@@ -1,7 +1,7 @@
 #include "widgets/FrameProperties.h"
 
 #include "widgets/PropertyBag.h"
-#include "widgets/mFrameRules.h"
+#include "widgets/FrameRules.h"
 
 namespace {
 
@@ -33,12 +33,12 @@ void FrameProperties::ApplyFont(const QFont& f)
 
 void FrameProperties::UpdateTextFlags()
 {
-    textFlags = mFrameRules::TextFlagsFor(alignment);
+    textFlags = FrameRules::TextFlagsFor(alignment);
 }
 
 void FrameProperties::ApplyTheme()
 {
-    const mFrameRules::Theme t = mFrameRules::ThemeFor(themeColor, colorFrom, colorTo, frameColor);
+    const FrameRules::Theme t = FrameRules::ThemeFor(themeColor, colorFrom, colorTo, frameColor);
     themeFrom = t.from;
     themeTo = t.to;
     themeFrame = t.frame;

@@ -18,6 +18,7 @@ struct FrameProperties {
         QString DisplayName;
         OLE_COLOR BackColor = 0;
         QFont Font;
+        bool operator==(const Ambient&) const = default;
     };
 
     Ambient ambient;
@@ -43,6 +44,8 @@ struct FrameProperties {
     std::int32_t textFlags = 0;
     OLE_COLOR themeTo = 0, themeFrom = 0, themeFrame = 0;
     int bodyTop = 0;
+
+    bool operator==(const FrameProperties&) const = default;
 
     // Every creation, before any property is loaded.
     void Initialize();

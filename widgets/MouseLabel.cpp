@@ -1,7 +1,7 @@
 #include "widgets/MouseLabel.h"
 
 #include "colour/mCPUtils.h"
-#include "widgets/mMouse.h"
+#include "widgets/MouseArgs.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -94,19 +94,19 @@ void MouseLabel::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         m_leftPressed = true;
-    const mMouse::Args a = mMouse::Translate(event);
+    const MouseArgs::Args a = MouseArgs::Translate(event);
     emit MouseDown(a.Button, a.Shift, a.X, a.Y);
 }
 
 void MouseLabel::mouseMoveEvent(QMouseEvent* event)
 {
-    const mMouse::Args a = mMouse::Translate(event);
+    const MouseArgs::Args a = MouseArgs::Translate(event);
     emit MouseMove(a.Button, a.Shift, a.X, a.Y);
 }
 
 void MouseLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const mMouse::Args a = mMouse::Translate(event);
+    const MouseArgs::Args a = MouseArgs::Translate(event);
     emit MouseUp(a.Button, a.Shift, a.X, a.Y);
     if (event->button() == Qt::LeftButton && m_leftPressed) {
         m_leftPressed = false;

@@ -3,7 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
 #include "widgets/PropertyBag.h"
-#include "widgets/mMouse.h"
+#include "widgets/MouseArgs.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -152,7 +152,7 @@ struct Args16 {
 
 Args16 args16(const QMouseEvent* e)
 {
-    const mMouse::Args a = mMouse::Translate(e);
+    const MouseArgs::Args a = MouseArgs::Translate(e);
     return {static_cast<std::int16_t>(a.Button), static_cast<std::int16_t>(a.Shift), float(a.X), float(a.Y)};
 }
 

@@ -29,9 +29,6 @@ public:
     void UserControl_WriteProperties(PropertyBag& bag) const;
 
     std::int16_t state() const { return m_state; }
-    bool hoverFlag() const { return m_hover; }
-    // True from MouseEnter until the leave that answers it.
-    bool tracking() const { return m_tracking; }
     const QImage& surface() const { return m_surface; }
 
 signals:

@@ -20,18 +20,3 @@ QVariant PropertyBag::ReadProperty(const QString& name, const QVariant& defaultV
     return defaultValue;
 }
 
-bool PropertyBag::contains(const QString& name) const
-{
-    for (const auto& entry : m_entries)
-        if (entry.first == name)
-            return true;
-    return false;
-}
-
-QStringList PropertyBag::keys() const
-{
-    QStringList out;
-    for (const auto& entry : m_entries)
-        out.append(entry.first);
-    return out;
-}

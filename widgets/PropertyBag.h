@@ -13,9 +13,6 @@ public:
     void WriteProperty(const QString& name, const QVariant& value, const QVariant& defaultValue);
     QVariant ReadProperty(const QString& name, const QVariant& defaultValue) const;
 
-    bool contains(const QString& name) const;
-    QStringList keys() const;
-
 private:
     QList<QPair<QString, QVariant>> m_entries;
 };

@@ -1,8 +1,8 @@
 #include "widgets/SurfaceBox.h"
 
 #include "colour/OleColor.h"
-#include "widgets/mDraw.h"
-#include "widgets/mMouse.h"
+#include "widgets/SurfaceDraw.h"
+#include "widgets/MouseArgs.h"
 #include "platform/QtColour.h"
 
 #include <QMouseEvent>
@@ -58,11 +58,11 @@ void SurfaceBox::paintEvent(QPaintEvent*)
     if (m_border != NoBorder) {
         if (m_frame.size() != size()) { // drawn once per size, not on every paint
             m_frame = QImage(size(), QImage::Format_RGB32);
-            const auto colours = mDraw::EdgeColours::FromPalette(palette());
+            const auto colours = SurfaceDraw::EdgeColours::FromPalette(palette());
             if (m_border == SunkenBorder)
-                mDraw::DrawEdge(m_frame, {0, 0, width(), height()}, mDraw::EDGE_SUNKEN, mDraw::BF_RECT, colours);
+                SurfaceDraw::DrawEdge(m_frame, {0, 0, width(), height()}, SurfaceDraw::EDGE_SUNKEN, SurfaceDraw::BF_RECT, colours);
             else
-                mDraw::FillRect(m_frame, {0, 0, width(), height()}, palette().color(QPalette::WindowText));
+                SurfaceDraw::FillRect(m_frame, {0, 0, width(), height()}, palette().color(QPalette::WindowText));
         }
         p.drawImage(0, 0, m_frame);
     }
@@ -72,12 +72,12 @@ void SurfaceBox::paintEvent(QPaintEvent*)
 
 void SurfaceBox::mousePressEvent(QMouseEvent* event)
 {
-    const mMouse::Args a = mMouse::Translate(event, QPointF(borderWidth(), borderWidth()));
+    const MouseArgs::Args a = MouseArgs::Translate(event, QPointF(borderWidth(), borderWidth()));
     emit MouseDown(a.Button, a.Shift, a.X, a.Y);
 }
 
 void SurfaceBox::mouseMoveEvent(QMouseEvent* event)
 {
-    const mMouse::Args a = mMouse::Translate(event, QPointF(borderWidth(), borderWidth()));
+    const MouseArgs::Args a = MouseArgs::Translate(event, QPointF(borderWidth(), borderWidth()));
     emit MouseMove(a.Button, a.Shift, a.X, a.Y);
 }

@@ -26,112 +26,103 @@ void zelFrames::UserControl_Initialize()
 
 // ---- property setters --------------------------------------------------------
 
+// Each setter stores and tells the host, as the design has it, and draws the
+// frame again only when what it is drawn from changed.
+void zelFrames::change(const char* name, const std::function<void()>& store)
+{
+    const FrameProperties before = m_p;
+    store();
+    if (name)
+        notify(name);
+    if (!(m_p == before))
+        DrawFrame();
+}
+
 void zelFrames::setFrameColor(OLE_COLOR v)
 {
-    m_p.frameColor = v;
-    if (m_p.themeColor == 5)
-        m_p.themeFrame = v;
-    notify("FrameColor");
-    DrawFrame();
+    change("FrameColor", [&] {
+        m_p.frameColor = v;
+        if (m_p.themeColor == 5)
+            m_p.themeFrame = v;
+    });
 }
 
 void zelFrames::setFillColor(OLE_COLOR v)
 {
-    m_p.fillColor = v;
-    notify("FillColor");
-    DrawFrame();
+    change("FillColor", [&] { m_p.fillColor = v; });
 }
 
 void zelFrames::setRoundedCornerTxtBox(bool v)
 {
-    m_p.roundedCornerTxtBox = v;
-    notify("RoundedCornerTxtBox");
-    DrawFrame();
+    change("RoundedCornerTxtBox", [&] { m_p.roundedCornerTxtBox = v; });
 }
 
 void zelFrames::setRoundedCorner(bool v)
 {
-    m_p.roundedCorner = v;
-    notify("RoundedCorner");
-    DrawFrame();
+    change("RoundedCorner", [&] { m_p.roundedCorner = v; });
 }
 
 void zelFrames::setCaption(const QString& v)
 {
-    m_p.caption = v;
-    DrawFrame();
+    change(nullptr, [&] { m_p.caption = v; });
 }
 
 void zelFrames::setAlignment(int v)
 {
-    m_p.alignment = v;
-    m_p.UpdateTextFlags();
-    notify("Alignment");
-    DrawFrame();
+    change("Alignment", [&] {
+        m_p.alignment = v;
+        m_p.UpdateTextFlags();
+    });
 }
 
 void zelFrames::setStyle(int v)
 {
-    m_p.style = v;
-    notify("Style");
-    m_p.ApplyStylePreset();
-    DrawFrame();
+    // The preset is applied again even for the same style: it puts back the
+    // colours the style stands for.
+    change("Style", [&] {
+        m_p.style = v;
+        m_p.ApplyStylePreset();
+    });
 }
 
 void zelFrames::setTextBoxHeight(int v)
 {
-    m_p.textBoxHeight = v;
-    notify("TextBoxHeight");
-    DrawFrame();
+    change("TextBoxHeight", [&] { m_p.textBoxHeight = v; });
 }
 
 void zelFrames::setTextColor(OLE_COLOR v)
 {
-    m_p.textColor = v;
-    notify("TextColor");
-    DrawFrame();
+    change("TextColor", [&] { m_p.textColor = v; });
 }
 
 void zelFrames::setTextBoxColor(OLE_COLOR v)
 {
-    m_p.textBoxColor = v;
-    notify("TextBoxColor");
-    DrawFrame();
+    change("TextBoxColor", [&] { m_p.textBoxColor = v; });
 }
 
 void zelFrames::setBackColor(OLE_COLOR v)
 {
-    m_p.backColor = v; // the surface clears to this colour
-    notify("BackColor");
-    DrawFrame();
+    change("BackColor", [&] { m_p.backColor = v; }); // the surface clears to this colour
 }
 
 void zelFrames::setFont(const QFont& v)
 {
-    ApplyFont(v);
-    notify("Font");
-    DrawFrame();
+    change("Font", [&] { ApplyFont(v); });
 }
 
 void zelFrames::setPicture(const QImage& v)
 {
-    m_p.picture = v;
-    notify("Picture");
-    DrawFrame();
+    change("Picture", [&] { m_p.picture = v; });
 }
 
 void zelFrames::setIconSize(std::int16_t v)
 {
-    m_p.iconSize = v;
-    notify("IconSize");
-    DrawFrame();
+    change("IconSize", [&] { m_p.iconSize = v; });
 }
 
 void zelFrames::setIconAlignment(int v)
 {
-    m_p.iconAlignment = v;
-    notify("IconAlignment");
-    DrawFrame();
+    change("IconAlignment", [&] { m_p.iconAlignment = v; });
 }
 
 void zelFrames::setThemeColor(int v)
@@ -146,18 +137,18 @@ void zelFrames::setThemeColor(int v)
 
 void zelFrames::setColorFrom(OLE_COLOR v)
 {
-    m_p.colorFrom = v;
-    notify("ColorFrom");
-    m_p.themeFrom = v;
-    DrawFrame();
+    change("ColorFrom", [&] {
+        m_p.colorFrom = v;
+        m_p.themeFrom = v;
+    });
 }
 
 void zelFrames::setColorTo(OLE_COLOR v)
 {
-    m_p.colorTo = v;
-    notify("ColorTo");
-    m_p.themeTo = v;
-    DrawFrame();
+    change("ColorTo", [&] {
+        m_p.colorTo = v;
+        m_p.themeTo = v;
+    });
 }
 
 void zelFrames::ApplyFont(const QFont& f)

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 class PropertyBag;
 
@@ -88,6 +89,7 @@ private:
     void UserControl_Initialize();
     void ApplyFont(const QFont& f);
     void notify(const char* name) { emit PropertyChanged(QLatin1String(name)); }
+    void change(const char* name, const std::function<void()>& store);
 
     FrameProperties m_p;
     QImage m_surface;

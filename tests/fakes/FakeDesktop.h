@@ -6,7 +6,6 @@
 #include "platform/Clipboard.h"
 #include "platform/ColorDialog.h"
 #include "platform/MessageBox.h"
-#include "platform/NoRegistry.h"
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
 #include "platform/PopupMenu.h"
@@ -106,7 +105,6 @@ struct FakeShell : Shell {
     int quits = 0;
     bool openUrl(const QString& address) override { return opened.append(address), openSucceeds; }
     QString findProgram(const QString& name) const override { return installed.contains(name) ? "/usr/bin/" + name : QString(); }
-    bool fileExists(const QString&) const override { return false; }
     bool startProgram(const QString& path) override { return started.append(path), true; }
     void quit() override { ++quits; }
 };
@@ -136,8 +134,7 @@ struct FakeDesktop {
     FakePointer pointer;
     FakeShell shell;
     FakeScreen screen;
-    NoRegistry registry;
-    FakeDesktop() : m_previous(setPlatform({&files, &messages, &menus, &clipboard, &colorDialog, &pointer, &shell, &screen, &registry})) {}
+    FakeDesktop() : m_previous(setPlatform({&files, &messages, &menus, &clipboard, &colorDialog, &pointer, &shell, &screen})) {}
     ~FakeDesktop() { setPlatform(m_previous); }
     Q_DISABLE_COPY(FakeDesktop)
     QString settingsFile() const { return files.exeDir.filePath(QStringLiteral("pvsetup.dat")); }

@@ -1,17 +1,17 @@
-#include "widgets/mFrameDraw.h"
+#include "widgets/FrameDraw.h"
 
 #include "colour/mCPUtils.h"
-#include "widgets/mDraw.h"
-#include "widgets/mFrameRules.h"
+#include "widgets/SurfaceDraw.h"
+#include "widgets/FrameRules.h"
 #include "platform/QtColour.h"
 
 #include <QPainter>
 
-namespace mFrameDraw {
+namespace FrameDraw {
 
 void DrawLine(QImage& s, int x1, int y1, int x2, int y2, OLE_COLOR colour)
 {
-    mDraw::Line(s, x1, y1, x2, y2, ToQColor(colour));
+    SurfaceDraw::Line(s, x1, y1, x2, y2, ToQColor(colour));
 }
 
 void DrawRectOutline(QImage& s, int x, int y, int w, int h, OLE_COLOR colour)
@@ -25,7 +25,7 @@ void DrawRectOutline(QImage& s, int x, int y, int w, int h, OLE_COLOR colour)
 void FillGradient(QImage& s, int x1, int y0, int x2, int n, OLE_COLOR c0, OLE_COLOR c1)
 {
     for (int i = 0; i <= n; ++i)
-        DrawLine(s, x1, y0 + i, x2, y0 + i, mFrameRules::GradientColor(c0, c1, i, n));
+        DrawLine(s, x1, y0 + i, x2, y0 + i, FrameRules::GradientColor(c0, c1, i, n));
 }
 
 void FillGradientBox(QImage& s, int x, int y, int w, int h, OLE_COLOR c0, OLE_COLOR c1, OLE_COLOR outline)
@@ -36,7 +36,7 @@ void FillGradientBox(QImage& s, int x, int y, int w, int h, OLE_COLOR c0, OLE_CO
 
 void DrawGrip(QImage& s, OLE_COLOR light, OLE_COLOR dark, int h)
 {
-    const int x0 = mFrameRules::GripLeft(s.width());
+    const int x0 = FrameRules::GripLeft(s.width());
     const int y0 = mCPUtils::RoundHalfEven((h - 2) / 2.0);
     for (int i = 0; i <= 8; ++i) {
         DrawRectOutline(s, x0 + 4 * i + 1, y0 + 1, 1, 1, light);
@@ -49,7 +49,7 @@ void RoundRect(QImage& s, int l, int t, int r, int b, int ew, int eh, OLE_COLOR 
     if (r - l < 1 || b - t < 1 || s.isNull())
         return;
     if (ew <= 0 || eh <= 0) {
-        mDraw::FillRect(s, {l, t, r, b}, ToQColor(fill));
+        SurfaceDraw::FillRect(s, {l, t, r, b}, ToQColor(fill));
         DrawRectOutline(s, l, t, r - l - 1, b - t - 1, pen);
         return;
     }
@@ -60,4 +60,4 @@ void RoundRect(QImage& s, int l, int t, int r, int b, int ew, int eh, OLE_COLOR 
     p.drawRoundedRect(QRect(l, t, r - l - 1, b - t - 1), ew / 2.0, eh / 2.0);
 }
 
-} // namespace mFrameDraw
+} // namespace FrameDraw

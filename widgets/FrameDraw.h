@@ -7,7 +7,7 @@
 // The frame's drawing helpers on a persistent surface, with the classic
 // device-context rules: lines leave out their end point, RoundRect covers
 // left..right-1 and top..bottom-1.
-namespace mFrameDraw {
+namespace FrameDraw {
 
 void DrawLine(QImage& s, int x1, int y1, int x2, int y2, OLE_COLOR colour);
 // Lines round (x, y)-(x+w, y+h); with w = h = 1 exactly a 2 x 2 square.
@@ -21,4 +21,4 @@ void DrawGrip(QImage& s, OLE_COLOR light, OLE_COLOR dark, int h);
 // Outline in pen, inside in fill; corner ellipses ew x eh (0: square).
 void RoundRect(QImage& s, int l, int t, int r, int b, int ew, int eh, OLE_COLOR pen, OLE_COLOR fill);
 
-} // namespace mFrameDraw
+} // namespace FrameDraw

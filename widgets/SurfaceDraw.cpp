@@ -1,11 +1,11 @@
-#include "widgets/mDraw.h"
+#include "widgets/SurfaceDraw.h"
 
 #include <cstring>
 
 #include <algorithm>
 #include <cstdlib>
 
-namespace mDraw {
+namespace SurfaceDraw {
 
 EdgeColours EdgeColours::FromPalette(const QPalette& palette)
 {
@@ -134,4 +134,4 @@ QRegion ChangedRegion(const QImage& before, const QImage& after)
     return changed;
 }
 
-} // namespace mDraw
+} // namespace SurfaceDraw

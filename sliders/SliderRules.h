@@ -4,7 +4,7 @@
 #include <cstdint>
 
 // Channel rules of the RGB sliders. Pure functions, no display.
-namespace mSliderRules {
+namespace SliderRules {
 
 struct Channels {
     int red = 0, green = 0, blue = 0;
@@ -46,4 +46,4 @@ int GradientComponent(int s, int e, int i, int n);
 // pulled to 0, 20, 40, 61, 81 or 101.
 int WebSafeSnap(double p);
 
-} // namespace mSliderRules
+} // namespace SliderRules

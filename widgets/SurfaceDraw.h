@@ -9,7 +9,7 @@
 // Exact, antialiasing-free drawing on a control's persistent surface, with
 // the rules of the classic device context: a rectangle covers left..right-1
 // and top..bottom-1, and a line leaves out its last point.
-namespace mDraw {
+namespace SurfaceDraw {
 
 struct Rect {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -63,4 +63,4 @@ void SetDIBitsToDevice(QImage& surface, int width, int height, const std::uint8_
 // one span per changed row, so that only what changed reaches the screen.
 QRegion ChangedRegion(const QImage& before, const QImage& after);
 
-} // namespace mDraw
+} // namespace SurfaceDraw

@@ -6,7 +6,7 @@
 
 // The program's pictures, drawn from the SVG artwork it ships, at the
 // screen's pixel ratio so they stay sharp on high-density displays.
-namespace mArtwork {
+namespace Artwork {
 
 enum class ButtonState { Normal, Hover, Down };
 
@@ -26,4 +26,4 @@ QCursor LinkCursor(qreal devicePixelRatio);
 QCursor CaptureCursor(qreal devicePixelRatio);
 QIcon ProgramIcon();
 
-} // namespace mArtwork
+} // namespace Artwork

@@ -4,7 +4,7 @@
 #include <Qt>
 
 // Keys as the controls take them.
-namespace mKeys {
+namespace KeyMoves {
 
 // How far an arrow key moves a point: one step, ten with Shift; a null point
 // for any other key.
@@ -25,4 +25,4 @@ inline QPoint ArrowMove(int key, bool shift)
     }
 }
 
-} // namespace mKeys
+} // namespace KeyMoves

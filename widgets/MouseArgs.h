@@ -6,7 +6,7 @@
 
 // Mouse state as the controls' handlers take it: Button is a mask (1 left,
 // 2 right, 4 middle), Shift a mask (1 Shift, 2 Ctrl, 4 Alt).
-namespace mMouse {
+namespace MouseArgs {
 
 inline int ButtonMask(Qt::MouseButtons buttons)
 {
@@ -52,4 +52,4 @@ inline void KeepMouseEventsInChildren(QWidget* host)
         child->setAttribute(Qt::WA_NoMousePropagation);
 }
 
-} // namespace mMouse
+} // namespace MouseArgs

@@ -1,8 +1,8 @@
-#include "sliders/mSliderRules.h"
+#include "sliders/SliderRules.h"
 
 #include "colour/mCPUtils.h"
 
-namespace mSliderRules {
+namespace SliderRules {
 
 Channels ChannelsOf(std::int32_t c)
 {
@@ -119,4 +119,4 @@ int ArrowStep(int key)
     }
 }
 
-} // namespace mSliderRules
+} // namespace SliderRules

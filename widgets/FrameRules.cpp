@@ -1,10 +1,10 @@
-#include "widgets/mFrameRules.h"
+#include "widgets/FrameRules.h"
 
 #include "colour/mCPUtils.h"
 
 using mCPUtils::RoundHalfEven;
 
-namespace mFrameRules {
+namespace FrameRules {
 
 Theme ThemeFor(int themeColor, OLE_COLOR colorFrom, OLE_COLOR colorTo, OLE_COLOR frameColor)
 {
@@ -18,15 +18,25 @@ Theme ThemeFor(int themeColor, OLE_COLOR colorFrom, OLE_COLOR colorTo, OLE_COLOR
     }
 }
 
+namespace {
+
+constexpr std::int32_t DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4, DT_SINGLELINE = 0x20;
+
+} // namespace
+
 std::int32_t TextFlagsFor(int alignment)
 {
-    constexpr std::int32_t DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4, DT_SINGLELINE = 0x20;
     const std::int32_t base = DT_VCENTER | DT_SINGLELINE;
     if (alignment == 0)
         return base;
     if (alignment == 1)
         return base | DT_RIGHT;
     return base | DT_CENTER;
+}
+
+Qt::Alignment HorizontalAlignmentOf(std::int32_t textFlags)
+{
+    return (textFlags & DT_CENTER) ? Qt::AlignHCenter : (textFlags & DT_RIGHT) ? Qt::AlignRight : Qt::AlignLeft;
 }
 
 OLE_COLOR BlendColors(OLE_COLOR a, OLE_COLOR b)
@@ -120,4 +130,4 @@ FrameLayout LayoutFrame(const FrameFields& f, int W, int H, int tw, int th)
     return out;
 }
 
-} // namespace mFrameRules
+} // namespace FrameRules

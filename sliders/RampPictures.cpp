@@ -1,13 +1,15 @@
-#include "sliders/mRampPictures.h"
+#include "sliders/RampPictures.h"
+
+#include "widgets/SurfaceDraw.h"
 
 #include "colour/mCPUtils.h"
-#include "sliders/mSliderRules.h"
+#include "sliders/SliderRules.h"
 
 #include <QPainter>
 #include <QPixmap>
 #include <array>
 
-namespace mRampPictures {
+namespace RampPictures {
 
 namespace {
 
@@ -34,9 +36,9 @@ QImage picture(int index)
                 mCPUtils::HslToRgb(h, 1.0f, rowLightness(y), r32, g32, b32);
                 r = r32, g = g32, b = b32;
                 if (index == 2) {
-                    r = mSliderRules::WebSafeLevel(r);
-                    g = mSliderRules::WebSafeLevel(g);
-                    b = mSliderRules::WebSafeLevel(b);
+                    r = SliderRules::WebSafeLevel(r);
+                    g = SliderRules::WebSafeLevel(g);
+                    b = SliderRules::WebSafeLevel(b);
                 }
             } else if (index == 1) {
                 r = g = b = mCPUtils::RoundHalfEven(x * 255.0 / (RampColumns - 1));
@@ -49,7 +51,7 @@ QImage picture(int index)
             img.setPixel(x, y, qRgb(r, g, b));
         }
         for (int x = RampColumns; x < Width; ++x)
-            img.setPixel(x, y, y <= 6 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+            img.setPixel(x, y, y <= SwatchBottom ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
     }
     return img;
 }
@@ -60,6 +62,11 @@ const QImage& RampPicture(int index)
 {
     static const std::array<QImage, 4> pictures{picture(0), picture(1), picture(2), picture(3)};
     return pictures[static_cast<std::size_t>(qBound(0, index, 3))];
+}
+
+void ClearSwatch(QImage& surface)
+{
+    SurfaceDraw::FillInclusive(surface, RampColumns, 0, Width, SwatchBottom, Qt::white);
 }
 
 QCursor RampCursor()
@@ -79,4 +86,4 @@ QCursor RampCursor()
     return QCursor(pixmap, 15, 15);
 }
 
-} // namespace mRampPictures
+} // namespace RampPictures

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "colour/OleColor.h"
-#include "widgets/mDraw.h"
+#include "widgets/SurfaceDraw.h"
 
+#include <Qt>
 #include <cstdint>
 
 // Colours and geometry of the themed frame: pure functions of its fields and
 // size, so that painting only carries them out.
-namespace mFrameRules {
+namespace FrameRules {
 
 inline constexpr int Margin = 3; // M: Style 1 bands, caption-box offsets
 inline constexpr int Inset = 15; // I: Style 0 caption offset, Style 2 box inset
@@ -22,6 +23,9 @@ Theme ThemeFor(int themeColor, OLE_COLOR colorFrom, OLE_COLOR colorTo, OLE_COLOR
 
 // DrawTextEx format for an alignment: left 0x24, right 0x26, otherwise 0x25.
 std::int32_t TextFlagsFor(int alignment);
+// The horizontal alignment a DrawTextEx format asks for: centre, right or
+// left, in that order of precedence.
+Qt::Alignment HorizontalAlignmentOf(std::int32_t textFlags);
 
 // Each channel halfway between a and b, rounded half to even.
 OLE_COLOR BlendColors(OLE_COLOR a, OLE_COLOR b);
@@ -50,7 +54,7 @@ struct FrameLayout {
     int corner = 0;            // body corner ellipse size (0: square)
     int captionBoxCorner = 0;  // Styles 2 and 3
     int captionGapLeft = 0;    // Style 0: where the border is broken for the caption
-    mDraw::Rect CaptionRect;   // where the caption text goes
+    SurfaceDraw::Rect CaptionRect;   // where the caption text goes
     int bodyGradientSteps = 0; // Styles 1 and 4
     int iconLeft = 0, iconTop = 0;
 };
@@ -59,4 +63,4 @@ struct FrameLayout {
 // measured as textWidth x textHeight in the surface font.
 FrameLayout LayoutFrame(const FrameFields& f, int width, int height, int textWidth, int textHeight);
 
-} // namespace mFrameRules
+} // namespace FrameRules

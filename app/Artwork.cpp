@@ -1,4 +1,4 @@
-#include "app/mArtwork.h"
+#include "app/Artwork.h"
 
 #include "app/MainDesign.h"
 
@@ -10,7 +10,7 @@
 
 #include <future>
 
-namespace mArtwork {
+namespace Artwork {
 
 namespace {
 
@@ -133,4 +133,4 @@ QIcon ProgramIcon()
     return sizes;
 }
 
-} // namespace mArtwork
+} // namespace Artwork
