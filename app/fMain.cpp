@@ -11,6 +11,7 @@
 #include "app/ScreenCapture.h"
 #include "app/Artwork.h"
 #include "app/mSetup.h"
+#include "picker/PickerNames.h"
 #include "picker/Quor_Colorpicker.h"
 #include "colour/mCPUtils.h"
 #include "platform/Platform.h"
@@ -116,8 +117,8 @@ void fMain::makePickers()
         connect(screenButton, &QPushButton::clicked, this, [this, index] { cmdScreen_Click(index); });
         m_cmdScreen[i] = screenButton;
     }
-    m_cpFore->setAccessibleTitle(QStringLiteral("Foreground"));
-    m_cpBack->setAccessibleTitle(QStringLiteral("Background"));
+    PickerNames::Apply(m_cpFore, QStringLiteral("Foreground"));
+    PickerNames::Apply(m_cpBack, QStringLiteral("Background"));
     connect(m_cpFore, &Quor_Colorpicker::Colorchanged, this, &fMain::cpFore_Colorchanged);
     connect(m_cpBack, &Quor_Colorpicker::Colorchanged, this, &fMain::cpBack_Colorchanged);
 }

@@ -1,5 +1,6 @@
 #include "colour/ColourText.h"
 
+#include "colour/ColourForms.h"
 #include "colour/mCPUtils.h"
 
 #include <QList>
@@ -45,28 +46,20 @@ std::optional<OLE_COLOR> fromRrggbb(QStringView six)
     return RGB(int(v >> 16), int((v >> 8) & 255), int(v & 255));
 }
 
-std::optional<OLE_COLOR> fromRgbFunction(QStringView inside)
-{
-    const QList<QStringView> parts = inside.split(QLatin1Char(','));
-    if (parts.size() != 3)
-        return std::nullopt;
-    int c[3];
-    for (int i = 0; i < 3; ++i) {
-        const long v = decimalValue(parts[i].trimmed());
-        if (v < 0 || v > 255)
-            return std::nullopt;
-        c[i] = int(v);
-    }
-    return RGB(c[0], c[1], c[2]);
-}
-
 } // namespace
 
 std::optional<OLE_COLOR> Parse(const QString& text, Prefer prefer)
 {
     const QStringView t = QStringView(text).trimmed();
     if (t.startsWith(QLatin1Char('#'))) {
-        const QStringView digits = t.mid(1);
+        QStringView digits = t.mid(1);
+        // An alpha digit or pair other than F or FF is a transparency the
+        // program cannot show: refused rather than dropped.
+        if (digits.size() == 4 || digits.size() == 8) {
+            if (hexValue(digits.right(digits.size() / 4), 2) != (digits.size() == 4 ? 0xF : 0xFF))
+                return std::nullopt;
+            digits.chop(digits.size() / 4);
+        }
         if (digits.size() == 3) {
             const long v = hexValue(digits, 3);
             if (v < 0)
@@ -76,6 +69,8 @@ std::optional<OLE_COLOR> Parse(const QString& text, Prefer prefer)
         }
         return fromRrggbb(digits);
     }
+    if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        return fromRrggbb(t.mid(2));
     if (t.startsWith(QLatin1String("&h"), Qt::CaseInsensitive)) {
         QStringView digits = t.mid(2);
         if (digits.endsWith(QLatin1Char('&')))
@@ -83,8 +78,8 @@ std::optional<OLE_COLOR> Parse(const QString& text, Prefer prefer)
         const long v = hexValue(digits, 6);
         return v < 0 ? std::nullopt : std::optional<OLE_COLOR>(OLE_COLOR(v));
     }
-    if (t.startsWith(QLatin1String("rgb("), Qt::CaseInsensitive) && t.endsWith(QLatin1Char(')')))
-        return fromRgbFunction(t.mid(4, t.size() - 5));
+    if (const auto other = ColourForms::Parse(t))
+        return other;
     const long decimal = decimalValue(t);
     if (prefer == Prefer::Html || decimal < 0)
         if (const auto six = fromRrggbb(t))
@@ -96,7 +91,9 @@ std::optional<OLE_COLOR> Parse(const QString& text, Prefer prefer)
 
 QString AcceptedForms()
 {
-    return QStringLiteral("Not a colour. Type one of: #RGB, #RRGGBB, RRGGBB, rgb(r, g, b), &HBBGGRR or a number 0 to 16777215.");
+    return QStringLiteral("Not a colour. Type one of: #RGB, #RRGGBB, RRGGBB, 0xRRGGBB, &HBBGGRR, a number 0 to 16777215, "
+                          "a CSS colour (rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch() or a name such as tomato), "
+                          "hsv(), cmyk() or three numbers 0 to 1.");
 }
 
 } // namespace ColourText

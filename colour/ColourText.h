@@ -6,9 +6,11 @@
 #include <optional>
 
 // Colours typed or pasted as text. Accepted, in any letter case and with
-// blanks around: "#RGB", "#RRGGBB", "RRGGBB", "rgb(r, g, b)" (0..255 each),
-// "&HBBGGRR" (one to six hex digits, as the HEX read-out shows them) and a
-// decimal LONG 0..16777215. Pure code, no display.
+// blanks around: "#RGB", "#RRGGBB" (and "#RGBA", "#RRGGBBAA" when opaque),
+// "RRGGBB", "0xRRGGBB", "&HBBGGRR" (one to six hex digits, as the HEX
+// read-out shows them), a decimal LONG 0..16777215, and every form
+// ColourForms reads (CSS functions and names, hsv, cmyk, floats). Pure
+// code, no display.
 namespace ColourText {
 
 enum class Prefer {

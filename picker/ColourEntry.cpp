@@ -2,6 +2,7 @@
 
 #include "colour/ColourText.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -59,7 +60,10 @@ bool ColourEntry::eventFilter(QObject* watched, QEvent* event)
         if (watched != m_boxes[static_cast<std::size_t>(i)])
             continue;
         const bool escape = event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
-        if (escape || event->type() == QEvent::FocusOut) {
+        // A menu of the box's own leaves what was typed for it to act on.
+        const bool leaving = event->type() == QEvent::FocusOut
+            && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
+        if (escape || leaving) {
             // The box shows the colour again, whatever was typed.
             mark(i, false);
             m_restore();

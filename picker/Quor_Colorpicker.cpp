@@ -3,6 +3,7 @@
 #include "colour/ColourText.h"
 #include "dialogs/gCommonDialog.h"
 #include "picker/ColourEntry.h"
+#include "picker/CopyAsMenu.h"
 #include "picker/PickerDesign.h"
 #include "picker/PaletteSource.h"
 #include "picker/PickerKeys.h"
@@ -79,6 +80,17 @@ void Quor_Colorpicker::makeReadouts()
         connect(m_lblCopy[i], &MouseLabel::MouseDown, this, [this, index] { lblCopy_MouseDown(index); });
         connect(m_lblCopy[i], &MouseLabel::MouseMove, this, [this, index] { lblCopy_MouseMove(index); });
         connect(m_lblCopy[i], &MouseLabel::MouseUp, this, [this, index] { lblCopy_MouseUp(index); });
+        // Every other form of the colour: a right click on a Copy label, the
+        // read-out boxes' own menu.
+        connect(m_lblCopy[i], &MouseLabel::MouseUp, this, [this, index](int Button, int, double X, double Y) {
+            if (Button & 2)
+                CopyAsMenu::Open(Color(), m_lblCopy[std::size_t(index)]->mapToGlobal(QPointF(X, Y)).toPoint());
+        });
+        m_txtInfo[i]->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(m_txtInfo[i], &QWidget::customContextMenuRequested, this, [this, index](QPoint at) {
+            QLineEdit* box = m_txtInfo[std::size_t(index)];
+            CopyAsMenu::OpenForTextBox(box, Color(), box->mapToGlobal(at));
+        });
     }
 }
 
@@ -119,6 +131,9 @@ void Quor_Colorpicker::makeKeys()
     m_entry = new ColourEntry(m_txtInfo, [this](OLE_COLOR c) { setColor(c); }, [this] { showReadouts(); }, this);
     new QShortcut(QKeySequence::Copy, this, [this] { lblCopy_Click(2); }, Qt::WidgetWithChildrenShortcut);
     new QShortcut(QKeySequence::Paste, this, [this] { PasteColour(); }, Qt::WidgetWithChildrenShortcut);
+    new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")), this, [this] {
+        CopyAsMenu::Open(Color(), m_lblCurColor->mapToGlobal(QPoint(0, m_lblCurColor->height())));
+    }, Qt::WidgetWithChildrenShortcut);
 
     const QRect favourites = m_lblCol.front()->geometry().united(m_lblCol.back()->geometry());
     m_keys = new PickerKeys(this, m_iPal, m_iHue, {favourites, FavoriteCount, FavoriteColumns, PaletteMax});
@@ -192,30 +207,6 @@ OLE_COLOR Quor_Colorpicker::sColor(int n) const
 void Quor_Colorpicker::setsColor(int n, OLE_COLOR c)
 {
     m_lblCol[static_cast<std::size_t>(n - 1)]->setBackColor(c);
-}
-
-void Quor_Colorpicker::setAccessibleTitle(const QString& title)
-{
-    setAccessibleName(title);
-    m_iPal->setAccessibleName(title + QStringLiteral(" palette"));
-    m_iPal->setAccessibleDescription(QStringLiteral("Arrow keys pick one cell further; with Shift, ten"));
-    m_iHue->setAccessibleName(title + QStringLiteral(" hue bar"));
-    m_iHue->setAccessibleDescription(QStringLiteral("Up and Down choose the hue"));
-    static const char* const channels[3] = {"Red", "Green", "Blue"};
-    static const char* const forms[3] = {"HEX", "LONG", "HTML"};
-    for (int i = 0; i < 3; ++i) {
-        m_cSlider->txtColor(i)->setAccessibleName(QLatin1String(channels[i]));
-        m_cSlider->txtColor(i)->setAccessibleDescription(QStringLiteral("0 to 255; Up and Down step 1, Page Up and Page Down 16"));
-        m_txtInfo[static_cast<std::size_t>(i)]->setAccessibleName(QLatin1String(forms[i]));
-        m_txtInfo[static_cast<std::size_t>(i)]->setAccessibleDescription(QStringLiteral("type a colour and press Enter"));
-        m_lblCopy[static_cast<std::size_t>(i)]->setAccessibleName(QStringLiteral("Copy ") + QLatin1String(forms[i]));
-        m_lblCopy[static_cast<std::size_t>(i)]->setAccessibleDescription(QStringLiteral("copy with Enter"));
-    }
-    for (int n = 1; n <= FavoriteCount; ++n) {
-        m_lblCol[static_cast<std::size_t>(n - 1)]->setAccessibleName(QStringLiteral("Favourite %1").arg(n));
-        m_lblCol[static_cast<std::size_t>(n - 1)]->setAccessibleDescription(QStringLiteral("Enter loads it, Shift+Enter stores the colour"));
-    }
-    m_lblCurColor->setAccessibleName(title + QStringLiteral(" colour"));
 }
 
 QString Quor_Colorpicker::ReadoutText(int index) const

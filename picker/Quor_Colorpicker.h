@@ -69,10 +69,6 @@ public:
     void setsColor11(OLE_COLOR c) { setsColor(11, c); }
     void setsColor12(OLE_COLOR c) { setsColor(12, c); }
 
-    // Names every part for screen readers: "<title> palette", "Red", "HTML",
-    // "Favourite 3", and so on; the picker itself is title.
-    void setAccessibleTitle(const QString& title);
-
     // The HEX (0), LONG (1) or HTML (2) form of the colour.
     QString ReadoutText(int index) const;
     // Takes a colour from the clipboard's text, in any form a read-out box

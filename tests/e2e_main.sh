@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program on a real X server: start it beside a seeded pvsetup.dat,
 # read the sample strip off the screen, take the background colour from the
-# screen, close it with its own close button, and check the file it wrote.
+# screen, type and paste CSS colours and copy one in another form, close it
+# with its own close button, and check the file it wrote.
 set -euo pipefail
 source "$(dirname "$0")/e2e_common.sh"
 e2e_start "-screen 0 1024x768x24" "$@"
@@ -38,13 +39,30 @@ timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro$' > /dev/null
 xdotool sleep 0.5 mousemove $((X + 109)) $((Y + 440)) sleep 0.3 click 1
 check "sample background after the capture" 996633 "$(pixel_becomes $((X + 160)) $((Y + 418)) 996633)"
 
+# A CSS colour typed into the foreground's HTML box, one pasted into the
+# background's; then "Copy As" from a right click on the foreground's HEX
+# Copy label, its tenth item (OKLCH) chosen with the keys.
+xdotool mousemove $((X + 210)) $((Y + 305)) click 1 key ctrl+a type 'oklch(62.8% 0.2577 29.23)'
+xdotool key Return
+check "typed oklch()" FF0000 "$(pixel_becomes $((X + 109)) $((Y + 440)) FF0000)"
+printf 'hsl(120deg 100%% 25%%)' | xclip -selection clipboard
+xdotool mousemove $((X + 465)) $((Y + 305)) click 1 key ctrl+a ctrl+v Return
+check "pasted hsl()" 008000 "$(pixel_becomes $((X + 160)) $((Y + 418)) 008000)"
+xdotool mousemove $((X + 227)) $((Y + 221)) click 3 sleep 0.5 key Down Down Down Down Down Down Down Down Down Down Return
+for _ in $(seq 1 50); do
+    copied=$(xclip -o -selection clipboard 2>/dev/null || true)
+    [ "$copied" = "oklch(62.8% 0.2577 29.23)" ] && break
+    sleep 0.1
+done
+check "Copy As OKLCH" "oklch(62.8% 0.2577 29.23)" "$copied"
+
 xdotool mousemove $((X + 508)) $((Y + 16)) sleep 0.3 click 1 # the close button, btnForm(2) at (498, 6)
 for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null && sleep 0.1; done
 check "ended by its close button" yes "$(kill -0 "$pid" 2>/dev/null && echo no || echo yes)"
 rc=0
 wait "$pid" || rc=$?
 check "exit status (a sanitizer report is not 0)" 0 "$rc"
-# Everything as read, but the background now the captured foreground colour.
-{ head -c 4 "$work/seed.dat"; le32 $((0x336699)); tail -c +9 "$work/seed.dat"; } > "$work/expected.dat"
+# Everything as read, but the two colours typed and pasted.
+{ le32 $((0x0000FF)); le32 $((0x008000)); tail -c +9 "$work/seed.dat"; } > "$work/expected.dat"
 check "pvsetup.dat" same "$(cmp -s "$work/expected.dat" "$work/pvsetup.dat" && echo same || echo different)"
 e2e_finish

@@ -1,5 +1,7 @@
 // Colour values, checked against independent references: textbook HSL,
 // the WCAG formula written out again, matrices worked out separately.
+#include "colour/ColourForms.h"
+#include "colour/ColourSpaces.h"
 #include "colour/ColourText.h"
 #include "colour/Contrast.h"
 #include "colour/PaletteBitmap.h"
@@ -90,7 +92,7 @@ private slots:
         const std::tuple<QString, bool, int> rows[] = { // text, in the LONG box, colour or -1
             {"#0F8", false, int(RGB(0, 0xFF, 0x88))},    {"  #00ff80 ", false, int(RGB(0, 0xFF, 0x80))},
             {"123456", false, int(RGB(0x12, 0x34, 0x56))}, {"123456", true, 123456},
-            {"RGB(1,2,3)", false, int(RGB(1, 2, 3))},     {"rgb(256, 0, 0)", false, -1},
+            {"RGB(1,2,3)", false, int(RGB(1, 2, 3))},     {"rgb(256, 0, 0)", false, 0xFF}, // clamped, as CSS does
             {"&HFF8000", false, 0x00FF8000},             {"16777215", true, 16777215},
             {"16777216", true, -1},                      {"#12345", false, -1}, {"-5", true, -1},
             {"&h12&", false, 0x12},                      {"rgb( 1 , 2 , 3 )", false, int(RGB(1, 2, 3))},
@@ -98,6 +100,134 @@ private slots:
         for (const auto& [text, inLong, expected] : rows) {
             const auto got = ColourText::Parse(text, inLong ? ColourText::Prefer::Long : ColourText::Prefer::Html);
             QCOMPARE(got ? int(*got) : -1, expected);
+        }
+    }
+
+    void colourFormsAgainstPublishedValues()
+    {
+        // Ottosson's reference pairs, XYZ (D65) to OKLab, to his three decimals.
+        const std::pair<ColourSpaces::Triple, ColourSpaces::Triple> ok[] = {{{0.950, 1.000, 1.089}, {1.000, 0.000, 0.000}},
+                                                                            {{1.000, 0.000, 0.000}, {0.450, 1.236, -0.019}},
+                                                                            {{0.000, 1.000, 0.000}, {0.922, -0.671, 0.263}},
+                                                                            {{0.000, 0.000, 1.000}, {0.153, -1.415, -0.449}}};
+        for (const auto& [xyz, lab] : ok) {
+            const auto got = ColourSpaces::OklabOfRgb(ColourSpaces::RgbOfXyz(xyz));
+            for (int i = 0; i < 3; ++i)
+                QVERIFY2(std::abs(got[size_t(i)] - lab[size_t(i)]) < 0.0011, qPrintable(QString::number(got[size_t(i)])));
+        }
+        // CSS Color 4's worked values: the text reads as the colour, and what
+        // is printed stands within the printed precision of each number.
+        const std::tuple<const char*, unsigned, const char*> rows[] = {
+            {"lab", 0xFF0000, "lab(54.29 80.8 69.89)"},     {"lch", 0xFF0000, "lch(54.29 106.84 40.86)"},
+            {"oklab", 0xFF0000, "oklab(62.8% 0.2249 0.1258)"}, {"oklch", 0xFF0000, "oklch(62.8% 0.2577 29.23)"},
+            {"oklch", 0x008000, "oklch(51.98% 0.1769 142.5)"}, {"hsl", 0x336699, "hsl(210 50% 40%)"},
+            {"hwb", 0x336699, "hwb(210 20% 40%)"},             {"hsv", 0x336699, "hsv(210, 66.67%, 60%)"},
+            {"cmyk", 0x336699, "cmyk(66.67%, 33.33%, 0%, 40%)"}, {"float", 0x336699, "0.2, 0.4, 0.6"},
+            {"rgb", 0xFF0000, "rgb(255 0 0)"},                 {"name", 0x663399, "rebeccapurple"}};
+        // Each number with half a step of its last digit.
+        static const QRegularExpression number(QStringLiteral("-?[0-9]+(\\.[0-9]+)?"));
+        const auto numbers = [](const QString& text) {
+            QList<std::pair<double, double>> out;
+            for (const auto& m : number.globalMatch(text))
+                out.append({m.captured().toDouble(), 0.5 * std::pow(10.0, -m.captured(1).size() + (m.captured(1).isEmpty() ? 0 : 1))});
+            return out;
+        };
+        for (const auto& [form, rrggbb, text] : rows) {
+            QCOMPARE(ColourText::Parse(QLatin1String(text)), std::optional<OLE_COLOR>(hex(rrggbb)));
+            const QString printed = ColourForms::Format(QString::fromLatin1(form), hex(rrggbb));
+            const auto want = numbers(QLatin1String(text)), got = numbers(printed);
+            QVERIFY2(want.size() == got.size() && printed.section('(', 0, 0) == QString(QLatin1String(text)).section('(', 0, 0),
+                     qPrintable(printed));
+            for (qsizetype i = 0; i < want.size(); ++i)
+                QVERIFY2(std::abs(got[i].first - want[i].first) <= got[i].second + want[i].second, qPrintable(printed));
+        }
+        QCOMPARE(ColourForms::Format(QStringLiteral("oklch"), hex(0xFF0000)), QStringLiteral("oklch(62.8% 0.2577 29.23)"));
+        QCOMPARE(ColourForms::Format(QStringLiteral("hsl"), hex(0x336699)), QStringLiteral("hsl(210 50% 40%)"));
+        QCOMPARE(ColourForms::Format(QStringLiteral("float"), hex(0x336699)), QStringLiteral("0.2, 0.4, 0.6"));
+        QCOMPARE(ColourForms::Format(QStringLiteral("name"), hex(0xFF6348)), QStringLiteral("~tomato"));
+        QCOMPARE(ColourForms::Format(QStringLiteral("name"), hex(0x00FFFF)), QStringLiteral("aqua"));
+        QCOMPARE(ColourForms::Format(QStringLiteral("oklch"), grey(128)).section(' ', 1), QStringLiteral("0 0)")); // a grey has no hue
+        QCOMPARE(ColourForms::Format(QStringLiteral("nonsense"), 0), QString());
+        // Outside sRGB: chroma reduced in OKLCH until the clipped colour lies
+        // within a just noticeable difference (0.02) of the line of the same
+        // lightness and hue; a clip per channel lands far off it.
+        const auto offLine = [](const ColourSpaces::Triple& rgb, const ColourSpaces::Triple& origin) {
+            const auto lab = ColourSpaces::OklabOfRgb(rgb), lch = ColourSpaces::PolarOf(origin);
+            const double h = lch[2] * M_PI / 180, across = lab[1] * std::sin(h) - lab[2] * std::cos(h);
+            return std::hypot(lab[0] - lch[0], across);
+        };
+        const std::pair<const char*, ColourSpaces::Triple> outside[] = {
+            {"oklch(70% 0.4 150)", ColourSpaces::CartesianOf({0.70, 0.4, 150})},
+            {"oklch(90% 0.3 300)", ColourSpaces::CartesianOf({0.90, 0.3, 300})},
+            {"lab(50 120 0)", ColourSpaces::OklabOfRgb(ColourSpaces::RgbOfLab({50, 120, 0}))}};
+        for (const auto& [text, origin] : outside) {
+            const auto rgb = ColourSpaces::RgbOfOklab(origin);
+            const ColourSpaces::Triple clipped{std::clamp(rgb[0], 0.0, 1.0), std::clamp(rgb[1], 0.0, 1.0), std::clamp(rgb[2], 0.0, 1.0)};
+            const OLE_COLOR mapped = *ColourText::Parse(QLatin1String(text));
+            QVERIFY2(offLine(ColourSpaces::RgbOf(mapped), origin) < 0.022 && offLine(clipped, origin) > 0.03, text);
+        }
+    }
+
+    void readingRules_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("colour"); // 0xRRGGBB, or -1: refused
+        const std::pair<const char*, int> rows[] = {
+            {"rgb(255 128 0)", 0xFF8000},          {"rgb(255, 128, 0)", 0xFF8000},     {"rgba(255, 128, 0, 1)", 0xFF8000},
+            {"rgb(100% 50% 0%)", 0xFF8000},        {"RGB( 255   128  0 )", 0xFF8000},  {"rgb(255 128 0 / 100%)", 0xFF8000},
+            {"hsl(120, 100%, 25%)", 0x008000},     {"hsl(120deg 100% 25%)", 0x008000}, {"hsl(0.3333333turn 100% 25%)", 0x008000},
+            {"hsl(133.3333333grad 100% 25%)", 0x008000}, {"hsl(2.0943951rad 100% 25%)", 0x008000}, {"hsla(120, 100%, 25%, 1)", 0x008000},
+            {"hsl(none 0% 50%)", 0x808080},        {"hwb(0 0% 0%)", 0xFF0000},         {"hwb(90 60% 60%)", 0x808080},
+            {"#0f8", 0x00FF88},                    {"#00FF88", 0x00FF88},              {"00ff88", 0x00FF88},
+            {"0x00FF88", 0x00FF88},                {"#00FF88FF", 0x00FF88},            {"#0F8F", 0x00FF88},
+            {"TOMATO", 0xFF6347},                  {"  rebeccapurple ", 0x663399},     {"&H8800FF", 0xFF0088},
+            {"255", 0xFF0000},                     {"hsv(210, 66.67%, 60%)", 0x336699}, {"hsb(210 66.67 60)", 0x336699},
+            {"cmyk(0%, 100%, 100%, 0%)", 0xFF0000}, {"device-cmyk(0 1 1 0)", 0xFF0000}, {"1, 0, 0", 0xFF0000},
+            {"0.2 0.4 0.6", 0x336699},             {"vec3(0.2, 0.4, 0.6)", 0x336699}, {"lab(100% 0 0)", 0xFFFFFF},
+            {"oklab(0.628 0.2249 0.1258)", 0xFF0000}, {"oklch(100% 0 0)", 0xFFFFFF}, {"rgb(0 0 0 / 50%)", -1},
+            {"rgba(0, 0, 0, 0.5)", -1},            {"#11223380", -1},                  {"#1238", -1},
+            {"transparent", -1},                   {"~tomato", -1},                    {"rgb(255 128)", -1},
+            {"rgb(255, 128 0)", -1},               {"rgb(255 128 0) x", -1},           {"hsl(120% 50% 50%)", -1},
+            {"rgb(1deg 0 0)", -1},                 {"255, 0, 0", -1},                  {"lab(50 20)", -1},
+            {"frobnicate(1 2 3)", -1},             {"rgb(1e999 0 0)", -1},             {"", -1}};
+        for (const auto& [text, colour] : rows)
+            QTest::newRow(text) << QString::fromLatin1(text) << colour;
+    }
+
+    void readingRules()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, colour);
+        const auto got = ColourText::Parse(text);
+        QCOMPARE(got ? int(*got) : -1, colour < 0 ? -1 : int(hex(unsigned(colour))));
+    }
+
+    void everyFormGoesThereAndBackOnASample()
+    {
+        // Greys, the cube's corners and edges, and a seeded random set; the
+        // whole cube is swept by bench/sweep_forms.
+        QList<OLE_COLOR> sample;
+        for (int g = 0; g < 256; ++g)
+            sample << grey(g);
+        for (int i = 0; i < 256; i += 3)
+            for (int edge = 0; edge < 12; ++edge) {
+                const int axis = edge / 4, a = (edge & 1) * 255, b = (edge & 2) / 2 * 255;
+                const int c[3] = {axis == 0 ? i : a, axis == 1 ? i : (axis == 0 ? a : b), axis == 2 ? i : b};
+                sample << RGB(c[0], c[1], c[2]);
+            }
+        QRandomGenerator random(20261207);
+        for (int i = 0; i < 1500; ++i)
+            sample << OLE_COLOR(random.bounded(0x1000000));
+        for (const ColourForms::Form& form : ColourForms::All()) {
+            const auto prefer = form.id == QLatin1String("long") ? ColourText::Prefer::Long : ColourText::Prefer::Html;
+            for (OLE_COLOR c : sample) {
+                const QString text = ColourForms::Format(form.id, c);
+                if (form.id == QLatin1String("name") && text.startsWith('~'))
+                    continue;
+                const auto back = ColourText::Parse(text, prefer);
+                if (!back || *back != c)
+                    QFAIL(qPrintable(QString("%1: %2 -> %3").arg(form.id).arg(c, 6, 16, QChar('0')).arg(text)));
+            }
         }
     }
 

@@ -97,6 +97,38 @@ private slots:
         QCOMPARE(m_p->shpCopySelect()->fillStyle(), ShapeBox::Transparent);
     }
 
+    void copyAsListsEveryFormAndCopiesTheOneChosen()
+    {
+        m_p->setColor(0x000000FF); // red
+        QWindow* window = m_p->windowHandle();
+        m_desk->menus.answer = 9; // OKLCH
+        QTest::mouseClick(window, Qt::RightButton, {}, m_p->lblCopy(0)->geometry().center());
+        QCOMPARE(m_desk->menus.shownItems.size(), 1);
+        QStringList captions;
+        for (const PopupMenu::Item& item : m_desk->menus.shownItems[0])
+            captions << item.caption.section('\t', 0, 0) + (item.caption == "-" ? "" : " " + item.caption.section('\t', 1));
+        QCOMPARE(captions, QStringList({"HEX &HFF", "LONG 255", "HTML #FF0000", "-", "RGB rgb(255 0 0)", "HSL hsl(0 100% 50%)",
+                                        "HWB hwb(0 0% 0%)", "LAB lab(54.3 80.8 70)", "LCH lch(54.3 106.8 40.86)",
+                                        "OKLAB oklab(62.8% 0.225 0.1258)", "OKLCH oklch(62.8% 0.2577 29.23)",
+                                        "HSV hsv(0, 100%, 100%)", "CMYK cmyk(0%, 100%, 100%, 0%)", "Float 1, 0, 0", "Name red"}));
+        QCOMPARE(m_desk->menus.shownAt[0], m_p->mapToGlobal(m_p->lblCopy(0)->geometry().center()));
+        QCOMPARE(m_desk->clipboard.calls, QStringList({"clear", "text:oklch(62.8% 0.2577 29.23)"}));
+        QCOMPARE(m_p->shpCopySelect()->fillStyle(), ShapeBox::Transparent); // released before the menu
+        // The keyboard's way, at the current-colour box; a dismissed menu copies nothing.
+        m_desk->menus.answer = -1;
+        m_p->iPal()->setFocus();
+        QTest::keyClick(m_p->iPal(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_desk->menus.shownAt.last(), m_p->lblCurColor()->mapToGlobal(QPoint(0, m_p->lblCurColor()->height())));
+        QCOMPARE(m_desk->clipboard.calls.size(), 2);
+        // A read-out box's own menu gains the list; a left click copies its own form.
+        m_desk->menus.answer = 13; // Name
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(3, 3), m_p->txtInfo(2)->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(m_p->txtInfo(2), &menu);
+        QVERIFY(m_desk->menus.textBoxes == QList<QLineEdit*>{m_p->txtInfo(2)} && m_desk->menus.titles == QStringList{"Copy As"});
+        QTest::mouseClick(window, Qt::LeftButton, {}, m_p->lblCopy(1)->geometry().center());
+        QCOMPARE(m_desk->clipboard.calls.mid(2), QStringList({"clear", "text:red", "clear", "text:255"}));
+    }
+
     void hueBarDragRedrawsThePaletteAndPicksTheBarColour()
     {
         QCOMPARE(m_p->iHue()->GetPixel(17, 50), -1); // outside the drawing area
@@ -151,7 +183,7 @@ private slots:
         QSignalSpy changed(m_p.get(), &Quor_Colorpicker::Colorchanged);
         type(longBox, QStringLiteral("zz")); // not a colour: nothing changes, the box is marked
         QTest::keyClick(longBox, Qt::Key_Return);
-        QVERIFY(changed.isEmpty() && longBox->toolTip().contains(QStringLiteral("rgb(r, g, b)")));
+        QVERIFY(changed.isEmpty() && longBox->toolTip().contains(QStringLiteral("oklch()")));
         QTest::keyClick(longBox, Qt::Key_Escape);
         QCOMPARE(longBox->text(), QStringLiteral("8453888"));
         type(longBox, QStringLiteral("255"));

@@ -167,7 +167,7 @@ private slots:
             {fore->cSlider()->txtColor(0), A::Name, "Red"}, {fore->cSlider()->txtColor(0), A::Value, "255"},
             {fore->lblCol(2), A::Name, "Favourite 3"}, {fore->lblCol(2), A::Value, "#00FF80"},
             {fore->lblCurColor(), A::Value, "#FF0000"}, {fore->txtInfo(2), A::Name, "HTML"},
-            {fore->lblCopy(2), A::Name, "Copy HTML"}, {fore->lblCopy(2), A::Description, "copy with Enter"},
+            {fore->lblCopy(2), A::Name, "Copy HTML"}, {fore->lblCopy(2), A::Description, "copy with Enter; every other form with a right click or Ctrl+Shift+C"},
             {m_w->btnForm(1), A::Name, "Minimise"}};
         for (const auto& [object, text, expected] : rows)
             QCOMPARE(nameOf(object, text), expected);

@@ -58,6 +58,12 @@ struct FakePopupMenu : PopupMenu { // answers `answer`
     QList<QPoint> shownAt;
     QList<Alignment> alignments;
     int popup(const QList<Item>& items, QPoint at, Alignment a) override { return shownItems << items, shownAt << at, alignments << a, answer; }
+    QList<QLineEdit*> textBoxes;
+    QStringList titles;
+    int textBoxMenu(QLineEdit* box, const QString& title, const QList<Item>& items, QPoint at) override
+    {
+        return textBoxes << box, titles << title, popup(items, at, LeftAtPoint);
+    }
 };
 
 // Keeps the calls in order: "clear" or "text:<the text>".
