@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
+#include "app/PickCommand.h"
 #include "app/mStartup.h"
+#include "platform/DisplayProbe.h"
 #include "platform/FontConfigWarmUp.h"
 
 #include <QApplication>
@@ -10,8 +12,15 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (const std::optional<int> exitCode = CommandLine::Handle(arguments))
-        return *exitCode;
+    const CommandLine::Request request = CommandLine::Handle(arguments);
+    if (request.kind == CommandLine::Request::Done)
+        return request.exitCode;
+    if (request.kind == CommandLine::Request::Pick) {
+        if (const QString missing = DisplayProbe::Missing(); !missing.isEmpty()) {
+            CommandLine::Write(stderr, QStringLiteral("tintaro: pick needs a display, and there is %1\n").arg(missing));
+            return 2;
+        }
+    }
 
     std::optional<FontConfigWarmUp> fonts(std::in_place);
     QApplication app(argc, argv);
@@ -19,6 +28,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("tintaro"));
     QApplication::setOrganizationName(QStringLiteral("Tolvex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.tolvex.Tintaro"));
+    if (request.kind == CommandLine::Request::Pick)
+        return PickCommand::Run(request.form);
     mStartup::Main();
     return QApplication::exec();
 }

@@ -41,15 +41,19 @@ QString BestGrade(double ratio)
     return g.aaaNormal ? QStringLiteral("AAA") : g.aaNormal ? QStringLiteral("AA") : g.aaLarge ? QStringLiteral("AA Large") : QStringLiteral("Fail");
 }
 
-QString GradeTable(double ratio)
+QString GradeLines(double ratio)
 {
     const Grades g = GradesOf(ratio);
     const auto line = [](const char* name, bool pass) {
         return QLatin1String(name) + (pass ? QStringLiteral(": pass") : QStringLiteral(": fail"));
     };
-    return QStringLiteral("Contrast %1\n").arg(FormatRatio(ratio)) + line("AA normal text (4.5:1)", g.aaNormal) + QLatin1Char('\n')
-        + line("AA large text and UI components (3:1)", g.aaLarge) + QLatin1Char('\n') + line("AAA normal text (7:1)", g.aaaNormal)
-        + QLatin1Char('\n') + line("AAA large text (4.5:1)", g.aaaLarge);
+    return line("AA normal text (4.5:1)", g.aaNormal) + QLatin1Char('\n') + line("AA large text and UI components (3:1)", g.aaLarge)
+        + QLatin1Char('\n') + line("AAA normal text (7:1)", g.aaaNormal) + QLatin1Char('\n') + line("AAA large text (4.5:1)", g.aaaLarge);
+}
+
+QString GradeTable(double ratio)
+{
+    return QStringLiteral("Contrast %1\n").arg(FormatRatio(ratio)) + GradeLines(ratio);
 }
 
 } // namespace Contrast

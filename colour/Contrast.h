@@ -30,7 +30,9 @@ struct Grades {
 Grades GradesOf(double ratio);
 // The best grade reached: "AAA", "AA", "AA Large" or "Fail".
 QString BestGrade(double ratio);
-// Every grade with pass or fail, one per line, for a tool tip.
+// Every grade with pass or fail, one per line: "AA normal text (4.5:1): pass".
+QString GradeLines(double ratio);
+// The ratio, then every grade, for a tool tip.
 QString GradeTable(double ratio);
 
 } // namespace Contrast

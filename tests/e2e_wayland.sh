@@ -4,7 +4,8 @@
 # backend, PipeWire, and the gtk backend that the portal needs for Access)
 # on a private session bus, and the program on Qt's Wayland plugin. The
 # pointer is a virtual one, driven through sway's IPC. Two picks must give
-# exactly their pixels, and the main window must be back after each.
+# exactly their pixels, and the main window must be back after each; then
+# "tintaro pick" must print the pixel it is given.
 # sway refuses to run as root, so as root the session runs as nobody.
 # usage: e2e_wayland.sh TINTARO SCREEN_PROBE VIRTUAL_POINTER
 set -euo pipefail
@@ -106,6 +107,17 @@ kill -TERM "$app"
 for _ in $(seq 1 100); do kill -0 "$app" 2> /dev/null || break; sleep 0.1; done
 # The last pick is the background colour, 0x00BBGGRR at offset 4.
 check "picked colour saved" "$(encoded 30 577)" "$(od -An -tx4 -j4 -N4 pvsetup.dat | tr -d ' ' | cut -c3-)"
+
+# "tintaro pick": the same capture with no window of its own, the colour
+# printed on standard output.
+./tintaro pick --to html > pick.out 2>> tintaro.log &
+picker=$!
+for _ in $(seq 1 100); do capture_open && break; sleep 0.1; done
+click 611 333
+rc=0
+for _ in $(seq 1 100); do kill -0 "$picker" 2> /dev/null || break; sleep 0.1; done
+wait "$picker" || rc=$?
+check "tintaro pick prints the pixel" "$(printf '#%02X%02X%02X' $((611 & 255)) $((333 & 255)) $(((611 >> 8 & 15) | (333 >> 8 & 15) << 4))) 0" "$(cat pick.out) $rc"
 check "no sanitizer report" 0 "$(grep -c "ERROR: .*Sanitizer\|runtime error" tintaro.log || true)"
 [ "$failed" -eq 0 ] || tail -n 5 sway.log portal.log portal-wlr.log tintaro.log >&2
 e2e_finish
