@@ -4,6 +4,8 @@
 #include "app/MainKeys.h"
 #include "app/MainLayout.h"
 #include "app/PairVerdict.h"
+#include "app/PaletteTransfer.h"
+#include "app/TitleMenu.h"
 #include "app/HomePage.h"
 #include "app/Util.h"
 #include "app/fAbout.h"
@@ -16,9 +18,8 @@
 #include "colour/mCPUtils.h"
 #include "platform/Platform.h"
 #include "platform/MessageBox.h"
-#include "platform/Pointer.h"
-#include "platform/PopupMenu.h"
 #include "platform/Shell.h"
+#include "widgets/ColourDragSource.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/PictureButton.h"
@@ -37,13 +38,6 @@
 bool fMain::CaptureForeground = true;
 
 using namespace MainDesign;
-
-namespace {
-
-constexpr int MenuAbout = 1000;
-constexpr int MenuQuickHelp = 1001;
-
-} // namespace
 
 fMain::fMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
@@ -129,6 +123,8 @@ void fMain::makeSampleStrip(qreal dpr)
         auto* label = new MouseLabel(QString(), this);
         label->setGeometry(SampleRects[i]);
         connect(label, &MouseLabel::Click, this, [this, i] { lblSample_Click(i); });
+        if (i > 0) // the swatches: 2 and 4 show the foreground, 1 and 3 the background
+            ColourDragSource::Enable(label, [this, i] { return (i % 2 == 0 ? m_cpFore : m_cpBack)->Color(); });
         m_lblSample[static_cast<std::size_t>(i)] = label;
     }
     QFont sampleFont = DesignFonts::Font(QStringLiteral("Arial"), font().pointSizeF());
@@ -207,19 +203,17 @@ void fMain::cpBack_Colorchanged()
 void fMain::btnForm_Click(int Index)
 {
     if (Index == 0) {
-        const QList<PopupMenu::Item> items{{MenuQuickHelp, QStringLiteral("Quick Help"), false},
-                                           {MenuAbout, QStringLiteral("About"), false}};
-        // Opened from the keyboard, the menu hangs under its button.
-        QPoint at = platform().pointer->cursorPos();
-        if (m_btnForm[0]->hasFocus() && !m_btnForm[0]->underMouse())
-            at = m_btnForm[0]->mapToGlobal(QPoint(m_btnForm[0]->width(), m_btnForm[0]->height()));
-        const int chosen = platform().menus->popup(items, at, PopupMenu::RightAtPoint);
-        if (chosen == MenuAbout) {
+        const TitleMenu::Choice chosen = TitleMenu::Open(m_btnForm[0]);
+        if (chosen == TitleMenu::About) {
             if (!m_about)
                 m_about = new fAbout(this);
             showOwned(m_about);
-        } else if (chosen == MenuQuickHelp) {
+        } else if (chosen == TitleMenu::QuickHelp) {
             ShowQuickHelp();
+        } else if (chosen == TitleMenu::ExportPalette) {
+            PaletteTransfer::Export(m_cpFore, m_cpBack);
+        } else if (chosen == TitleMenu::ImportPalette) {
+            PaletteTransfer::Import(m_cpFore, m_cpBack);
         }
     } else if (Index == 1) {
         if (!isMinimized())

@@ -14,6 +14,8 @@
 #include "sliders/vRGBSliders.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/CachedPanelStyle.h"
+#include "widgets/ColourDragSource.h"
+#include "widgets/ColourDrops.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/MouseArgs.h"
 #include "widgets/ShapeBox.h"
@@ -104,6 +106,9 @@ void Quor_Colorpicker::makeFavourites()
         box->setToolTip(QStringLiteral("Left-Click to select, Right-Click to store color."));
         connect(box, &MouseLabel::MouseDown, this, [this, i](int Button) { lblCol_MouseDown(i, Button); });
         connect(box, &MouseLabel::Click, this, [this, i] { lblCol_Click(i); });
+        // Dragged out as a colour; a colour dropped on it is stored there.
+        ColourDragSource::Enable(box, [box] { return box->BackColor(); });
+        ColourDrops::Accept(box, [this, i](OLE_COLOR c) { setsColor(i + 1, c); });
         m_lblCol[static_cast<std::size_t>(i)] = box;
     }
     m_shpSelect = new ShapeBox(this);
@@ -119,6 +124,8 @@ void Quor_Colorpicker::connectParts()
     connect(m_iPal, &SurfaceBox::MouseDown, this, &Quor_Colorpicker::iPal_MouseDown);
     connect(m_iPal, &SurfaceBox::MouseMove, this, &Quor_Colorpicker::iPal_MouseMove);
     connect(m_lblCurColor, &MouseLabel::Click, this, &Quor_Colorpicker::lblCurColor_Click);
+    ColourDragSource::Enable(m_lblCurColor, [this] { return Color(); });
+    ColourDrops::Accept(m_lblCurColor, [this](OLE_COLOR c) { setColor(c); });
     connect(m_cmdStandardColors, &QPushButton::clicked, this, &Quor_Colorpicker::cmdStandardColors_Click);
     MouseArgs::KeepMouseEventsInChildren(this);
 }

@@ -42,4 +42,8 @@ public:
     // result.
     virtual bool withLock(const QString& path, const std::function<bool()>& work) = 0;
     virtual bool remove(const QString& path) = 0;
+    // Replaces the whole file with data, with writeAt's guarantees: a
+    // temporary file, every write and the flush checked, then renamed over
+    // the old one. False (and any old file whole) on any failure.
+    virtual bool replaceWith(const QString& path, const QByteArray& data) = 0;
 };

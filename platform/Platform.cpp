@@ -2,6 +2,8 @@
 
 #include "platform/QtClipboard.h"
 #include "platform/QtColorDialog.h"
+#include "platform/QtDragDrop.h"
+#include "platform/QtFileDialog.h"
 #include "platform/QtFileSystem.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtPointer.h"
@@ -22,10 +24,12 @@ Platform qtPlatform()
     static QtPointer pointer;
     static QtShell shell;
     static X11Screen x11;
+    static QtFileDialog fileDialog;
+    static QtDragDrop dragDrop;
     // Chosen once, at first use; the portal's lives as long as the process,
     // as it answers on the session bus.
     static Screen* screen = PortalScreen::InWaylandSession() ? static_cast<Screen*>(new PortalScreen) : &x11;
-    return Platform{&files, &messages, &menus, &clipboard, &colorDialog, &pointer, &shell, screen};
+    return Platform{&files, &messages, &menus, &clipboard, &colorDialog, &pointer, &shell, screen, &fileDialog, &dragDrop};
 }
 
 Platform& current()
@@ -54,6 +58,7 @@ Platform setPlatform(const Platform& s)
     current() = Platform{orQt(s.files, qt.files),       orQt(s.messages, qt.messages),
                          orQt(s.menus, qt.menus),       orQt(s.clipboard, qt.clipboard),
                          orQt(s.colorDialog, qt.colorDialog), orQt(s.pointer, qt.pointer),
-                         orQt(s.shell, qt.shell),       orQt(s.screen, qt.screen)};
+                         orQt(s.shell, qt.shell),       orQt(s.screen, qt.screen),
+                         orQt(s.fileDialog, qt.fileDialog), orQt(s.dragDrop, qt.dragDrop)};
     return previous;
 }

@@ -2,6 +2,8 @@
 
 class Clipboard;
 class ColorDialog;
+class DragDrop;
+class FileDialog;
 class FileSystem;
 class MessageBox;
 class Pointer;
@@ -20,6 +22,8 @@ struct Platform {
     Pointer* pointer = nullptr;
     Shell* shell = nullptr;
     Screen* screen = nullptr;
+    FileDialog* fileDialog = nullptr;
+    DragDrop* dragDrop = nullptr;
 };
 
 // The services in use: the Qt implementations unless others were installed.

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+#include <unistd.h>
 #include <QStandardPaths>
 
 QString QtFileSystem::executableDir() const
@@ -128,4 +129,20 @@ bool QtFileSystem::withLock(const QString& path, const std::function<bool()>& wo
 bool QtFileSystem::remove(const QString& path)
 {
     return QFile::remove(path);
+}
+
+bool QtFileSystem::replaceWith(const QString& path, const QByteArray& data)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    // On the disk before the rename makes it the file: a crash meanwhile
+    // leaves the old one.
+    if (::fsync(file.handle()) != 0) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }

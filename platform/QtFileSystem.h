@@ -15,4 +15,5 @@ public:
     bool writeAt(const QString& path, qint64 offset, const QByteArray& data) override;
     bool withLock(const QString& path, const std::function<bool()>& work) override;
     bool remove(const QString& path) override;
+    bool replaceWith(const QString& path, const QByteArray& data) override;
 };

@@ -8,10 +8,18 @@
 //                               green y & 255, blue (x >> 8) + 16 (y >> 8)
 //   screen_probe solid X Y W H RRGGBB
 //                               shows a window of one colour
+//   screen_probe swatch X Y W H RRGGBB
+//                               another program's colour swatch: a window of
+//                               one colour that a drag carries away as
+//                               application/x-color, and that takes a colour
+//                               dropped on it, printing it as RRGGBB
 //   screen_probe wait X Y RRGGBB MS
 //                               polls (X, Y) until it shows RRGGBB; exit 0 when
 //                               it does, 1 when MS milliseconds pass first
+#include <QDrag>
+#include <QDropEvent>
 #include <QElapsedTimer>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -43,6 +51,48 @@ int show(QGuiApplication& app, const QRect& at, const std::function<QRgb(int, in
     return app.exec();
 }
 
+// The swatch: a press and a move drag its colour; a drop is printed.
+int swatch(QGuiApplication& app, const QRect& at, QRgb colour)
+{
+    struct Swatch : QRasterWindow {
+        QColor colour;
+        bool pressed = false;
+        void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(QRect(QPoint(), size()), colour); }
+        void mousePressEvent(QMouseEvent*) override { pressed = true; }
+        void mouseMoveEvent(QMouseEvent*) override
+        {
+            if (!std::exchange(pressed, false))
+                return;
+            auto* drag = new QDrag(this);
+            auto* mime = new QMimeData;
+            mime->setColorData(colour);
+            drag->setMimeData(mime);
+            drag->exec(Qt::CopyAction);
+        }
+        bool event(QEvent* e) override
+        {
+            if (e->type() == QEvent::DragEnter || e->type() == QEvent::DragMove) {
+                static_cast<QDropEvent*>(e)->acceptProposedAction();
+                return true;
+            }
+            if (e->type() == QEvent::Drop) {
+                auto* drop = static_cast<QDropEvent*>(e);
+                const QColor c = qvariant_cast<QColor>(drop->mimeData()->colorData());
+                std::printf("%02X%02X%02X %s\n", c.red(), c.green(), c.blue(), qPrintable(drop->mimeData()->text()));
+                std::fflush(stdout);
+                drop->acceptProposedAction();
+                return true;
+            }
+            return QRasterWindow::event(e);
+        }
+    } shown;
+    shown.colour = QColor(colour);
+    shown.setFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+    shown.setGeometry(at);
+    shown.show();
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -56,6 +106,9 @@ int main(int argc, char** argv)
                 picture.setPixel(x, y, coords(x, y));
         return picture.save(args[2]) ? 0 : 1;
     }
+    if (args.size() >= 7 && args[1] == QLatin1String("swatch"))
+        return swatch(app, QRect(args[2].toInt(), args[3].toInt(), args[4].toInt(), args[5].toInt()),
+                      0xFF000000 | args[6].toUInt(nullptr, 16));
     if (args.size() >= 6 && (args[1] == QLatin1String("coords") || args[1] == QLatin1String("solid"))) {
         const QRect at(args[2].toInt(), args[3].toInt(), args[4].toInt(), args[5].toInt());
         const QRgb solid = 0xFF000000 | args.value(6).toUInt(nullptr, 16);

@@ -3,6 +3,7 @@
 #include "dialogs/gCommonDialog.h"
 #include "fakes/FakeDesktop.h"
 #include "picker/Quor_Colorpicker.h"
+#include "platform/ColourMime.h"
 #include "platform/QtColorDialog.h"
 #include "sliders/vRGBSliders.h"
 #include "widgets/MouseLabel.h"
@@ -12,6 +13,7 @@
 #include <QColorDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -127,6 +129,50 @@ private slots:
         QVERIFY(m_desk->menus.textBoxes == QList<QLineEdit*>{m_p->txtInfo(2)} && m_desk->menus.titles == QStringList{"Copy As"});
         QTest::mouseClick(window, Qt::LeftButton, {}, m_p->lblCopy(1)->geometry().center());
         QCOMPARE(m_desk->clipboard.calls.mid(2), QStringList({"clear", "text:red", "clear", "text:255"}));
+    }
+
+    void coloursDragOutAndDropIn()
+    {
+        QWindow* window = m_p->windowHandle();
+        m_p->setsColor(3, 0x00112233);
+        const QPoint at = m_p->lblCol(2)->geometry().center();
+        QTest::mousePress(window, Qt::LeftButton, {}, at); // a click that wobbles: no drag
+        QTest::mouseMove(window, at + QPoint(1, 0));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at + QPoint(1, 0));
+        QVERIFY(m_desk->dragDrop.dragged.isEmpty() && m_p->Color() == 0x00112233);
+        m_p->setColor(0x00445566);
+        for (QWidget* from : {static_cast<QWidget*>(m_p->lblCol(2)), static_cast<QWidget*>(m_p->lblCurColor())}) {
+            const QPoint start = from->geometry().center();
+            QTest::mousePress(window, Qt::LeftButton, {}, start);
+            QTest::mouseMove(window, start + QPoint(0, QApplication::startDragDistance() + 1));
+            QTest::mouseRelease(window, Qt::LeftButton, {}, start + QPoint(0, QApplication::startDragDistance() + 1));
+        }
+        QCOMPARE(m_desk->dragDrop.dragged, (QList<std::pair<QWidget*, OLE_COLOR>>{{m_p->lblCol(2), 0x00112233},
+                                                                                 {m_p->lblCurColor(), 0x00112233}}));
+        const std::unique_ptr<QMimeData> carried(ColourMime::MimeOf(0x00112233));
+        QVERIFY(carried->text() == "#332211" && qvariant_cast<QColor>(carried->colorData()) == QColor(0x33, 0x22, 0x11));
+        // Dropped: application/x-color on the current colour, one assignment;
+        // text in any form on a favourite, stored there; other text refused.
+        const auto drop = [](QWidget* on, QMimeData* mime) {
+            const QPoint p(3, 3);
+            QDragEnterEvent enter(p, Qt::CopyAction, mime, Qt::LeftButton, {});
+            QApplication::sendEvent(on, &enter);
+            if (!enter.isAccepted())
+                return false;
+            QDropEvent dropped(QPointF(p), Qt::CopyAction, mime, Qt::LeftButton, {});
+            QApplication::sendEvent(on, &dropped);
+            return dropped.isAccepted();
+        };
+        QSignalSpy changed(m_p.get(), &Quor_Colorpicker::Colorchanged);
+        QMimeData orange;
+        orange.setColorData(QColor(255, 128, 0));
+        QVERIFY(drop(m_p->lblCurColor(), &orange));
+        QVERIFY(m_p->Color() == RGB(255, 128, 0) && changed.count() == 4); // each channel changed, then the whole
+        QMimeData css, prose;
+        css.setText(QStringLiteral("oklch(62.8% 0.2577 29.23)"));
+        prose.setText(QStringLiteral("hello"));
+        QVERIFY(drop(m_p->lblCol(4), &css) && !drop(m_p->lblCol(5), &prose));
+        QVERIFY(m_p->sColor(5) == RGB(255, 0, 0) && m_p->sColor(6) == 0 && m_p->Color() == RGB(255, 128, 0));
     }
 
     void hueBarDragRedrawsThePaletteAndPicksTheBarColour()

@@ -53,6 +53,93 @@ private slots:
         QCOMPARE(m_desk->files.writeCount, 1);
     }
 
+    void palettesGoOutAndComeBack()
+    {
+        QTemporaryDir dir;
+        const auto menu = [&](int choice, const QString& file) {
+            m_desk->fileDialog.answer = file.isEmpty() ? QString() : dir.filePath(file);
+            m_desk->menus.answer = choice;
+            click(m_w->btnForm(0));
+        };
+        Quor_Colorpicker* fore = m_w->cpFore();
+        Quor_Colorpicker* back = m_w->cpBack();
+        fore->setsColor(1, RGB(255, 0, 0));
+        back->setsColor(12, RGB(1, 2, 3));
+        menu(1002, "mine"); // a name without a suffix becomes a GIMP palette
+        QFile gpl(dir.filePath("mine.gpl"));
+        QVERIFY(gpl.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(gpl.readAll()).split('\n');
+        QCOMPARE(lines.mid(0, 3), QStringList({"GIMP Palette", "Name: Tintaro favourites", "Columns: 12"}));
+        QVERIFY(lines[3].startsWith("# ") && lines.size() == 4 + 24 + 1 && lines.last().isEmpty());
+        QCOMPARE(lines[4], QStringLiteral("255   0   0\tForeground 1"));
+        QCOMPARE(lines[5], QStringLiteral("  0   0   2\tForeground 2")); // seeded 0x00020000: blue 2
+        QCOMPARE(lines[27], QStringLiteral("  1   2   3\tBackground 12"));
+        menu(1002, "mine.css");
+        QFile css(dir.filePath("mine.css"));
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        const QStringList rules = QString::fromUtf8(css.readAll()).split('\n');
+        QVERIFY(rules.size() == 27 && rules[0] == ":root {" && rules[1] == "  --foreground-1: #FF0000;"
+                && rules[24] == "  --background-12: #010203;" && rules[25] == "}");
+        // Back in: what went out comes back whole.
+        fore->setsColor(1, 0);
+        back->setsColor(12, 0);
+        menu(1003, "mine.gpl");
+        QVERIFY(fore->sColor(1) == RGB(255, 0, 0) && back->sColor(12) == RGB(1, 2, 3) && fore->sColor(2) == 0x00020000);
+        QVERIFY(m_desk->messages.shown.isEmpty());
+        // A failed save says so and leaves the old file as it was.
+        m_desk->files.writesFail = true;
+        menu(1002, "mine.gpl");
+        m_desk->files.writesFail = false;
+        QVERIFY(m_desk->messages.shown.size() == 1 && m_desk->messages.shown[0].title == "Tintaro"
+                && m_desk->messages.shown[0].text.contains("could not be saved"));
+        QVERIFY(gpl.seek(0) && gpl.readAll().split('\n').value(4) == "255   0   0\tForeground 1");
+        menu(1002, QString()); // cancelled: nothing written, nothing said
+        QCOMPARE(m_desk->messages.shown.size(), 1);
+    }
+
+    void palettesWrittenByHand_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("said"); // the message, in part; empty: none
+        QTest::addColumn<int>("fore1");   // the first foreground favourite afterwards
+        QTest::addColumn<int>("back3");   // the third background favourite afterwards
+        const QByteArray thirty = [] {
+            QByteArray t = "GIMP Palette\n";
+            for (int i = 0; i < 30; ++i)
+                t += QByteArray::number(i) + " 0 0\n";
+            return t;
+        }();
+        QTest::newRow("comments, names with blanks, CR LF")
+            << QByteArray("GIMP Palette\r\nName: Mine\r\nColumns: 4\r\n# hand made\r\n\r\n 10  20  30\tDeep sea blue\r\n") << QString() << int(RGB(10, 20, 30)) << 3;
+        QTest::newRow("short: the rest stay") << QByteArray("GIMP Palette\n1 2 3\n") << QString() << int(RGB(1, 2, 3)) << 3;
+        QTest::newRow("long: 6 left out") << thirty << QString("6 colours past the 24 favourites") << 0 << int(RGB(14, 0, 0));
+        QTest::newRow("a channel out of range") << QByteArray("GIMP Palette\n1 2 3\n# x\n300 0 0\n") << QString("line 4") << 0x00010000 << 3;
+        QTest::newRow("two numbers") << QByteArray("GIMP Palette\n1 2\n") << QString("line 2") << 0x00010000 << 3;
+        QTest::newRow("not a palette") << QByteArray("#FF0000\n") << QString("line 1") << 0x00010000 << 3;
+        QTest::newRow("over 1 MiB") << QByteArray("GIMP Palette\n") + QByteArray(1024 * 1024, '#') << QString("larger than 1 MiB") << 0x00010000 << 3;
+    }
+
+    void palettesWrittenByHand()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, said);
+        QFETCH(int, fore1);
+        QFETCH(int, back3);
+        QTemporaryDir dir;
+        QFile f(dir.filePath("hand made.gpl"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) == text.size());
+        f.close();
+        m_desk->fileDialog.answer = f.fileName();
+        m_desk->menus.answer = 1003;
+        click(m_w->btnForm(0));
+        QCOMPARE(m_w->cpFore()->sColor(1), fore1);
+        QCOMPARE(m_w->cpBack()->sColor(3), back3);
+        QCOMPARE(m_desk->messages.shown.size(), said.isEmpty() ? 0 : 1);
+        if (!said.isEmpty())
+            QVERIFY2(m_desk->messages.shown[0].text.contains(said) && m_desk->messages.shown[0].text.contains("hand made.gpl"),
+                     qPrintable(m_desk->messages.shown[0].text));
+    }
+
     void titleButtonsByPointerAndKeyboard()
     {
         QTest::keyClick(m_w, Qt::Key_F1);
@@ -64,7 +151,8 @@ private slots:
         m_desk->menus.answer = 1001;
         click(m_w->btnForm(0));
         const auto& items = m_desk->menus.shownItems.value(0);
-        QVERIFY(items.size() == 2 && items[0].caption == "Quick Help" && items[0].id == 1001 && items[1].caption == "About");
+        QVERIFY(items.size() == 5 && items[0].caption == "Quick Help" && items[0].id == 1001 && items[1].caption == "About"
+                && items[2].caption == "-" && items[3].caption == "Export Palette…" && items[4].caption == "Import Palette…");
         QVERIFY(m_desk->menus.shownAt[0] == QPoint(600, 20) && m_desk->menus.alignments[0] == PopupMenu::RightAtPoint);
         QVERIFY(m_w->helpWindow() == help && help->isVisible()); // brought forward, not copied
         m_desk->menus.answer = 1000;

@@ -8,6 +8,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
+#include "platform/DragDrop.h"
+#include "platform/FileDialog.h"
 #include "platform/PopupMenu.h"
 #include "platform/QtFileSystem.h"
 #include "platform/Screen.h"
@@ -36,6 +38,10 @@ struct TempDirFileSystem : QtFileSystem {
     {
         ++writeCount; // an unreadable file cannot have its tail kept either
         return !writesFail && !(readsFail && QFileInfo::exists(path)) && QtFileSystem::writeAt(path, offset, data);
+    }
+    bool replaceWith(const QString& path, const QByteArray& data) override
+    {
+        return !writesFail && QtFileSystem::replaceWith(path, data);
     }
 };
 
@@ -131,6 +137,20 @@ struct FakeScreen : Screen {
     }
 };
 
+// Answers `answer` and keeps what it was asked.
+struct FakeFileDialog : FileDialog {
+    QString answer;
+    QStringList asked;
+    QString saveFile(const QString& title, const QString& suggested, const QString&) override { return asked << title + ": " + suggested, answer; }
+    QString openFile(const QString& title, const QString&) override { return asked << title, answer; }
+};
+
+// Keeps every colour dragged, and from where.
+struct FakeDragDrop : DragDrop {
+    QList<std::pair<QWidget*, OLE_COLOR>> dragged;
+    void dragColour(QWidget* source, OLE_COLOR c) override { dragged.append({source, c}); }
+};
+
 struct FakeDesktop {
     TempDirFileSystem files;
     RecordingMessageBox messages;
@@ -140,7 +160,9 @@ struct FakeDesktop {
     FakePointer pointer;
     FakeShell shell;
     FakeScreen screen;
-    FakeDesktop() : m_previous(setPlatform({&files, &messages, &menus, &clipboard, &colorDialog, &pointer, &shell, &screen})) {}
+    FakeFileDialog fileDialog;
+    FakeDragDrop dragDrop;
+    FakeDesktop() : m_previous(setPlatform({&files, &messages, &menus, &clipboard, &colorDialog, &pointer, &shell, &screen, &fileDialog, &dragDrop})) {}
     ~FakeDesktop() { setPlatform(m_previous); }
     Q_DISABLE_COPY(FakeDesktop)
     QString settingsFile() const { return files.exeDir.filePath(QStringLiteral("pvsetup.dat")); }
