@@ -359,7 +359,7 @@ void fMain::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void fMain::SaveSettings()
+bool fMain::writeSettings()
 {
     SetupData& data = mSetup::Setup();
     for (int n = 1; n <= Quor_Colorpicker::FavoriteCount; ++n)
@@ -368,7 +368,19 @@ void fMain::SaveSettings()
     for (int n = 1; n <= Quor_Colorpicker::FavoriteCount; ++n)
         data.BackFavorites[n - 1] = m_cpBack->sColor(n);
     data.BackPickerColor = m_cpBack->Color();
-    if (mSetup::WriteSetup() || m_toldSaveFailed)
+    return mSetup::WriteSetup();
+}
+
+void fMain::SaveAtDisplayLoss()
+{
+    if (std::exchange(m_unloaded, true))
+        return; // saved at unload already
+    writeSettings();
+}
+
+void fMain::SaveSettings()
+{
+    if (writeSettings() || m_toldSaveFailed)
         return;
     // The old file is still whole; the user should know this run's colours
     // are not in it, once.

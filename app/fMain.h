@@ -35,6 +35,10 @@ public:
     // user (once) when the file cannot be written. Closing runs it; so does
     // the session manager before a logout.
     void SaveSettings();
+    // The save of unload without the window: the display has gone, so no
+    // message can be shown; the process ends right after. Nothing when the
+    // window has unloaded already.
+    void SaveAtDisplayLoss();
     // Opens the help window, or brings it forward.
     void ShowQuickHelp();
 
@@ -73,6 +77,7 @@ private:
     void lblLogo_MouseDown(int Button, int Shift, double X, double Y);
     void Form_Resize();
     void Form_Unload();
+    bool writeSettings();
     void StartScreenCapture();
     void ScreenCapture_finished(bool taken, OLE_COLOR colour, const QString& failure);
     // Brings the window back after a screen capture, in front.

@@ -2,6 +2,7 @@
 
 #include "app/fMain.h"
 #include "app/Artwork.h"
+#include "platform/DisplayLoss.h"
 #include "platform/TerminationSignals.h"
 
 #include <QAccessible>
@@ -15,6 +16,7 @@
 #endif
 
 namespace mStartup {
+
 
 void Main()
 {
@@ -30,6 +32,10 @@ void Main()
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Form_Load();
     window->show();
+    // When the display goes away, Qt ends the process from inside its event
+    // handling: the colours chosen are saved on the way out.
+    DisplayLoss::WhenLost([window] { window->SaveAtDisplayLoss(); });
+    QObject::connect(window, &QObject::destroyed, [] { DisplayLoss::Forget(); });
 #ifdef __GLIBC__
     // Start-up frees much scratch memory (the font configuration's parse,
     // the pictures' drawing on other threads); hand it back to the system

@@ -1,5 +1,6 @@
 #include "platform/PortalScreen.h"
 
+#include "platform/PortalResponse.h"
 #include "platform/ScreenAreas.h"
 
 #include <QDBusArgument>
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -153,17 +155,13 @@ void PortalScreen::onResponse(uint response, const QVariantMap& results)
         return;
     }
     if (m_step == Step::PickColor) {
-        double rgb[3] = {0, 0, 0};
-        const QDBusArgument color = results.value(QStringLiteral("color")).value<QDBusArgument>();
-        color.beginStructure();
-        color >> rgb[0] >> rgb[1] >> rgb[2];
-        color.endStructure();
-        const auto channel = [](double v) { return qBound(0, static_cast<int>(std::lround(v * 255.0)), 255); };
-        finish({QImage(), QRect(), RGB(channel(rgb[0]), channel(rgb[1]), channel(rgb[2])), QString()});
+        if (const std::optional<OLE_COLOR> picked = PortalResponse::PickedColour(results))
+            finish({QImage(), QRect(), picked, QString()});
+        else
+            finish({QImage(), QRect(), std::nullopt, QStringLiteral("The desktop's colour picker gave no colour.")});
         return;
     }
-    const QUrl uri(results.value(QStringLiteral("uri")).toString());
-    const QString file = uri.toLocalFile();
+    const QString file = PortalResponse::PhotographFile(results);
     QImage photo(file);
     if (!file.isEmpty() && inTemporaryFolder(file))
         QFile::remove(file);

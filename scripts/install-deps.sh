@@ -16,6 +16,8 @@ if [ "${1:-}" = "test" ]; then
         dbus libwayland-dev python3
         # desktop integration and the Debian package
         desktop-file-utils appstream dpkg-dev file
+        # fuzz targets: clang with libFuzzer
+        clang libclang-rt-dev
     )
 elif [ "${1:-}" = "bench" ]; then
     # Google Benchmark; Xvfb and XTest to drive the programs; KDE's

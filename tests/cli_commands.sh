@@ -4,11 +4,7 @@
 # standard error and exit status are checked. usage: cli_commands.sh TINTARO
 set -euo pipefail
 source "$(dirname "$0")/e2e_common.sh"
-passed=0
-failed=0
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$1" "$work/tintaro"
+plain_start "$1"
 
 # run NAME EXPECTED_STATUS EXPECTED_OUT EXPECTED_ERR_PART COMMAND...
 run() {

@@ -10,7 +10,7 @@ trap 'pkill -f "$work/tintaro" 2>/dev/null || true; kill $(jobs -p) 2>/dev/null 
 
 # pick: the capture over the picture, a click takes the pixel.
 "$probe" coords 0 0 800 600 &
-"$probe" wait 400 300 902C11 10000 || true
+"$probe" wait 400 300 902C11 30000
 encoded() { printf '#%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $((($1 >> 8 & 15) | ($2 >> 8 & 15) << 4)); }
 pick() { # FORM X Y: the colour a click at x, y gives, and the exit status
     "$work/tintaro" pick --to "$1" > "$work/out" 2> "$work/err" &

@@ -17,6 +17,16 @@ e2e_start() {
     failed=0
 }
 
+# For a script that starts its own display server, or needs none: the
+# program ($1) copied into a fresh $work, removed at the end with every job.
+plain_start() {
+    work=$(mktemp -d)
+    cp "$1" "$work/tintaro"
+    passed=0
+    failed=0
+    trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+}
+
 check() {
     [ "$2" = "$3" ] && passed=$((passed + 1)) && return
     echo "FAIL: $1: got '$3', expected '$2'" >&2

@@ -10,7 +10,7 @@ probe=$3
 trap 'pkill -f "$work/tintaro" 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
 "$probe" swatch 900 600 100 100 3366CC > "$work/received" &
-"$probe" wait 950 650 3366CC 10000 || true
+"$probe" wait 950 650 3366CC 30000
 "$work/tintaro" > "$work/tintaro.log" 2>&1 &
 wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro by Tolvex$' | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$wid")"

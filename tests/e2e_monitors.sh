@@ -14,7 +14,10 @@ xrandr --setmonitor LEFT 800/211x600/158+0+0 screen > /dev/null
 xrandr --setmonitor RIGHT 640/169x480/127+800+0 none > /dev/null
 "$probe" solid 800 0 640 480 3366CC &
 "$probe" solid 0 0 800 600 204060 &
-sleep 1
+# The pictures on the screen before anything is photographed: on a busy
+# machine they take their time, and a photograph without them is black.
+"$probe" wait 1000 200 3366CC 30000
+"$probe" wait 50 50 204060 30000
 "$work/tintaro" > "$work/tintaro.log" 2>&1 &
 wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro by Tolvex$' | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$wid")"

@@ -12,7 +12,7 @@ probe=$3
 trap 'pkill -f "$work/tintaro" 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
 "$probe" coords 0 0 1600 1200 &
-sleep 1
+"$probe" wait 800 600 205823 30000 # the picture is up before anything is photographed
 encoded() { printf '%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $(((($1 >> 8) & 15) | ((($2 >> 8) & 15) << 4))); }
 
 # Device pixels outside the program's window, odd and even in each axis.

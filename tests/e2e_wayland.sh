@@ -5,7 +5,8 @@
 # on a private session bus, and the program on Qt's Wayland plugin. The
 # pointer is a virtual one, driven through sway's IPC. Two picks must give
 # exactly their pixels, and the main window must be back after each; then
-# "tintaro pick" must print the pixel it is given.
+# "tintaro pick" must print the pixel it is given; last, the colours chosen
+# must be saved when the compositor dies.
 # sway refuses to run as root, so as root the session runs as nobody.
 # usage: e2e_wayland.sh TINTARO SCREEN_PROBE VIRTUAL_POINTER
 set -euo pipefail
@@ -119,5 +120,16 @@ for _ in $(seq 1 100); do kill -0 "$picker" 2> /dev/null || break; sleep 0.1; do
 wait "$picker" || rc=$?
 check "tintaro pick prints the pixel" "$(printf '#%02X%02X%02X' $((611 & 255)) $((333 & 255)) $(((611 >> 8 & 15) | (333 >> 8 & 15) << 4))) 0" "$(cat pick.out) $rc"
 check "no sanitizer report" 0 "$(grep -c "ERROR: .*Sanitizer\|runtime error" tintaro.log || true)"
+
+# The compositor goes away: the colours chosen are saved on the way out.
+./tintaro > lost.log 2>&1 &
+app=$!
+for _ in $(seq 1 100); do [ -n "$(main_window)" ] && break; sleep 0.1; done
+read -r x y <<< "$(main_window | cut -d'|' -f2)"
+click $((x + 93)) $((y + 209)) # the foreground palette's middle cell: hue 0, saturation and lightness half
+sleep 0.5
+kill -KILL "${pids[0]}" # sway
+for _ in $(seq 1 100); do kill -0 "$app" 2> /dev/null || break; sleep 0.1; done
+check "saved when the compositor died" 004040bf "$(od -An -tx4 -N4 pvsetup.dat | tr -d ' ')"
 [ "$failed" -eq 0 ] || tail -n 5 sway.log portal.log portal-wlr.log tintaro.log >&2
 e2e_finish

@@ -271,6 +271,13 @@ private slots:
         QVERIFY(Contrast::GradesOf(4.5).aaNormal && Contrast::GradesOf(4.5).aaaLarge); // exactly on a threshold
         QVERIFY(Contrast::GradesOf(3.0).aaLarge && Contrast::GradesOf(7.0).aaaNormal);
         QVERIFY(!Contrast::GradesOf(2.999).aaLarge && !Contrast::GradesOf(6.999).aaaNormal);
+        QVERIFY(!Contrast::GradesOf(4.499).aaNormal && !Contrast::GradesOf(4.499).aaaLarge && Contrast::GradesOf(4.499).aaLarge);
+        QCOMPARE(Contrast::BestGrade(7.0), QStringLiteral("AAA")); // each grade from exactly its threshold
+        QCOMPARE(Contrast::BestGrade(6.999), QStringLiteral("AA"));
+        QCOMPARE(Contrast::BestGrade(4.5), QStringLiteral("AA"));
+        QCOMPARE(Contrast::BestGrade(4.499), QStringLiteral("AA Large"));
+        QCOMPARE(Contrast::BestGrade(3.0), QStringLiteral("AA Large"));
+        QCOMPARE(Contrast::BestGrade(2.999), QStringLiteral("Fail"));
         QVERIFY(Contrast::GradeTable(4.47).contains("AA normal text (4.5:1): fail"));
     }
 

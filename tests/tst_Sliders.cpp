@@ -47,7 +47,10 @@ private slots:
             QVERIFY2(WebSafeLevel(r[0]) == r[1], qPrintable(QString::number(r[0])));
         // Grey = .3R + .59G + .11B, each term rounded; 54, 103 and 205 snap to web-safe greys.
         const int grey[][4] = {{255, 255, 255, 255}, {254, 254, 254, 254}, {255, 0, 0, 76}, {0, 0, 50, 6},
-                               {180, 0, 0, 51}, {0, 175, 0, 102}, {255, 218, 0, 204}, {204, 204, 204, 203}};
+                               {180, 0, 0, 51}, {0, 175, 0, 102}, {255, 218, 0, 204}, {204, 204, 204, 203},
+                               // each channel's rounding at its edges: .6 and .5 of red, .51 and .50 of green,
+                               // .50 and .49 of blue, as (3R + 4) / 10, (59G + 49) / 100, (11B + 50) / 100 give
+                               {2, 0, 0, 1}, {5, 0, 0, 1}, {0, 89, 0, 53}, {0, 50, 0, 29}, {0, 0, 59, 6}, {0, 0, 45, 5}};
         for (const auto& r : grey)
             QVERIFY2(GreyLevel(r[0], r[1], r[2]) == r[3], qPrintable(QString::number(r[3])));
         QCOMPARE(LeadingNumber(QString(40, '9')), 1000000000); // saturates; the pasted texts are below
@@ -147,6 +150,15 @@ private slots:
             if (r.key == Qt::Key_A && r.modifiers)
                 QTest::sendKeyEvent(QTest::Click, window, Qt::Key_7, QStringLiteral("7"), Qt::NoModifier);
             QVERIFY2(green->text() == r.shown && m_s->cGreenValue() == QString(r.shown).toInt(), r.shown);
+        }
+        for (char c = ' '; c <= '~'; ++c) { // every printable key but a digit is refused
+            if (c >= '0' && c <= '9')
+                continue;
+            m_s->setcGreenValue(12);
+            green->deselect();
+            green->setCursorPosition(c % 3);
+            QTest::sendKeyEvent(QTest::Click, window, Qt::Key(QChar(c).toUpper().unicode()), QString(QChar(c)), Qt::NoModifier);
+            QVERIFY2(green->text() == "12" && m_s->cGreenValue() == 12, qPrintable(QString("'%1' gave %2").arg(c).arg(green->text())));
         }
     }
 

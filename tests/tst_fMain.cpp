@@ -276,8 +276,30 @@ private slots:
         const QImage shown = capture->grab().toImage(); // the middle cell magnifies the pointed pixel, 10 times
         QCOMPARE(shown.pixel(loupe.left() + 55, loupe.top() + 55) & 0xFFFFFF, 0x00C89600u); // (200, 150)
         QCOMPARE(shown.pixel(loupe.left() + 5, loupe.top() + 5) & 0xFFFFFF, 0x00C39100u);   // (195, 145)
+        // The arrow keys: one pixel, with Shift ten; the picker follows.
+        const std::tuple<Qt::Key, Qt::KeyboardModifiers, QPoint> keys[] = {
+            {Qt::Key_Right, Qt::ShiftModifier, {210, 150}}, {Qt::Key_Down, Qt::ShiftModifier, {210, 160}},
+            {Qt::Key_Left, Qt::NoModifier, {209, 160}},     {Qt::Key_Up, Qt::NoModifier, {209, 159}},
+            {Qt::Key_Left, Qt::ShiftModifier, {199, 159}},  {Qt::Key_Up, Qt::ShiftModifier, {199, 149}}};
+        for (const auto& [key, modifiers, to] : keys) {
+            QTest::keyClick(capture, key, modifiers);
+            QCOMPARE(capture->pointed(), to);
+            QCOMPARE(m_w->cpBack()->Color(), RGB(to.x(), to.y(), 0));
+        }
         QTest::mouseClick(capture->windowHandle(), Qt::LeftButton, {}, loupe.topLeft() + QPoint(30, 40)); // under the drawing
         QCOMPARE(m_w->cpBack()->Color(), RGB(246, 206, 0));
+        // On a scaled screen a logical point lies in the device pixel that
+        // holds it: device pixel n spans n / ratio up to (n + 1) / ratio.
+        for (const qreal ratio : {1.5, 2.0}) {
+            photo.setDevicePixelRatio(ratio);
+            capture->setPicture(photo, QRect(0, 0, 400, 300));
+            for (int n : {0, 1, 2, 7, 301}) {
+                QCOMPARE(capture->PixelAt(QPointF(n / ratio, 0)), QPoint(n, 0));             // its first edge
+                QCOMPARE(capture->PixelAt(QPointF((n + 0.5) / ratio, n / ratio)), QPoint(n, n)); // its middle
+                QCOMPARE(capture->PixelAt(QPointF((n + 0.999) / ratio, 0)), QPoint(n, 0));      // its last
+            }
+        }
+        photo.setDevicePixelRatio(1);
         for (bool byWindowManager : {false, true}) { // cancelled: the colour back in one assignment
             click(m_w->cmdScreen(0));
             QTRY_VERIFY(capture->isVisible());
