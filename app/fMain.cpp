@@ -2,8 +2,10 @@
 
 #include "app/MainDesign.h"
 #include "app/MainKeys.h"
+#include "app/MainNames.h"
 #include "app/MainLayout.h"
 #include "app/PairVerdict.h"
+#include "app/PickerSettings.h"
 #include "app/PaletteTransfer.h"
 #include "app/TitleMenu.h"
 #include "app/HomePage.h"
@@ -19,6 +21,7 @@
 #include "platform/Platform.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
+#include "widgets/Accessibility.h"
 #include "widgets/ColourDragSource.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/MouseLabel.h"
@@ -50,6 +53,7 @@ fMain::fMain(QWidget* parent)
     , m_lbColor(new QWidget(this))
     , m_capture(new ScreenCapture(this))
 {
+    Accessibility::Install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(DesignFonts::Font(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(ClientSize);
@@ -61,6 +65,8 @@ fMain::fMain(QWidget* parent)
     makeTitleArea(dpr);
     makePickers();
     makeSampleStrip(dpr);
+    MainNames::Apply({this, {m_btnForm[0], m_btnForm[1], m_btnForm[2]}, m_lblLogo, {m_frForeground, m_frBackground},
+                      {m_lblSample[1], m_lblSample[2], m_lblSample[3], m_lblSample[4]}});
     MainKeys::Install(this, {m_btnForm[0], m_btnForm[1], m_btnForm[2]}, [this] { ShowQuickHelp(); });
 
     // Holds the capture cross-hair; nothing shows of it.
@@ -163,14 +169,7 @@ void fMain::Form_Load()
     m_imBanner->setCursor(m_lblSample[0]->cursor());
     setWindowTitle(QStringLiteral("Tintaro") + QStringLiteral(" by ") + QStringLiteral("Tolvex"));
 
-    mSetup::ReadSetup();
-    const SetupData& data = mSetup::Setup();
-    m_cpFore->setColor(data.ForePickerColor);
-    for (int n = 1; n <= Quor_Colorpicker::FavoriteCount; ++n)
-        m_cpFore->setsColor(n, data.ForeFavorites[n - 1]);
-    m_cpBack->setColor(data.BackPickerColor);
-    for (int n = 1; n <= Quor_Colorpicker::FavoriteCount; ++n)
-        m_cpBack->setsColor(n, data.BackFavorites[n - 1]);
+    PickerSettings::Load(m_cpFore, m_cpBack);
 
     // Open in the middle of the primary screen.
     const QRect screen = platform().screen->primaryGeometry();
@@ -359,28 +358,16 @@ void fMain::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-bool fMain::writeSettings()
-{
-    SetupData& data = mSetup::Setup();
-    for (int n = 1; n <= Quor_Colorpicker::FavoriteCount; ++n)
-        data.ForeFavorites[n - 1] = m_cpFore->sColor(n);
-    data.ForePickerColor = m_cpFore->Color();
-    for (int n = 1; n <= Quor_Colorpicker::FavoriteCount; ++n)
-        data.BackFavorites[n - 1] = m_cpBack->sColor(n);
-    data.BackPickerColor = m_cpBack->Color();
-    return mSetup::WriteSetup();
-}
-
 void fMain::SaveAtDisplayLoss()
 {
     if (std::exchange(m_unloaded, true))
         return; // saved at unload already
-    writeSettings();
+    PickerSettings::Save(m_cpFore, m_cpBack);
 }
 
 void fMain::SaveSettings()
 {
-    if (writeSettings() || m_toldSaveFailed)
+    if (PickerSettings::Save(m_cpFore, m_cpBack) || m_toldSaveFailed)
         return;
     // The old file is still whole; the user should know this run's colours
     // are not in it, once.

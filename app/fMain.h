@@ -77,7 +77,6 @@ private:
     void lblLogo_MouseDown(int Button, int Shift, double X, double Y);
     void Form_Resize();
     void Form_Unload();
-    bool writeSettings();
     void StartScreenCapture();
     void ScreenCapture_finished(bool taken, OLE_COLOR colour, const QString& failure);
     // Brings the window back after a screen capture, in front.

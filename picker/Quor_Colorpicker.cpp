@@ -13,6 +13,7 @@
 #include "platform/Platform.h"
 #include "sliders/vRGBSliders.h"
 #include "widgets/DesignFonts.h"
+#include "widgets/Accessibility.h"
 #include "widgets/CachedPanelStyle.h"
 #include "widgets/ColourDragSource.h"
 #include "widgets/ColourDrops.h"
@@ -271,6 +272,7 @@ void Quor_Colorpicker::PickHueRow(double row)
     const float h = mCPUtils::HueOfRow(row);
     DrawPalette(h);
     m_currentHue = h;
+    Accessibility::Changed(m_iHue);
     // Every column of a row has the row's colour.
     const OLE_COLOR pixel = m_iHue->GetPixel(HueBarColumns / 2, RoundHalfEven(row));
     m_cSlider->setcRedValue(RedOf(pixel));
@@ -295,6 +297,8 @@ void Quor_Colorpicker::PickPaletteCell(QPointF cell)
     const double x = qBound(0.0, cell.x(), double(PaletteMax));
     const double y = qBound(0.0, cell.y(), double(PaletteMax));
     const OLE_COLOR pixel = m_iPal->GetPixel(RoundHalfEven(x), RoundHalfEven(y));
+    m_paletteCell = QPoint(RoundHalfEven(x), RoundHalfEven(y));
+    Accessibility::Changed(m_iPal);
     setCurColor(LowRgbOf(pixel));
     m_cSlider->GetFromRamp(1, 0, x, y, *m_paletteSource);
     UpdateReadouts();
@@ -327,6 +331,8 @@ void Quor_Colorpicker::SelectFavourite(int index)
 {
     const QRect box = m_lblCol[static_cast<std::size_t>(index)]->geometry();
     m_shpSelect->setGeometry(box.left() - 1, box.top() - 1, box.width() + 2, box.height() + 2);
+    if (m_keys && m_keys->favourites()->hasFocus()) // the keys walk the grid: a screen reader follows
+        Accessibility::SetFocusedChild(m_lblCol[static_cast<std::size_t>(index)]);
 }
 
 void Quor_Colorpicker::lblCol_MouseDown(int Index, int Button)

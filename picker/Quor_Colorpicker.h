@@ -92,8 +92,11 @@ public:
     void LoadFavourite(int index);
     void StoreFavourite(int index);
 
-    // Sextant hue of the palette now shown.
+    // Sextant hue of the palette now shown, and in degrees 0..360.
     float CurrentHue() const { return m_currentHue; }
+    double HueDegrees() const { return m_currentHue < 0 ? 60.0 * m_currentHue + 360 : 60.0 * m_currentHue; }
+    // The palette cell picked last.
+    QPoint PaletteCell() const { return m_paletteCell; }
 
     // Paints the hue bar once and draws the palette for CurrentHue.
     void DrawHueBar();
@@ -143,6 +146,7 @@ private:
     void setCurColor(OLE_COLOR c);
 
     float m_currentHue = 0;
+    QPoint m_paletteCell{PaletteMax / 2, PaletteMax / 2};
     PaletteBitmap m_paletteBitmap;
 
     SurfaceBox* m_iPal;

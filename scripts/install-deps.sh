@@ -18,6 +18,8 @@ if [ "${1:-}" = "test" ]; then
         desktop-file-utils appstream dpkg-dev file
         # fuzz targets: clang with libFuzzer
         clang libclang-rt-dev
+        # accessibility: the AT-SPI bus and registry, and pyatspi to read them
+        at-spi2-core python3-pyatspi
     )
 elif [ "${1:-}" = "bench" ]; then
     # Google Benchmark; Xvfb and XTest to drive the programs; KDE's

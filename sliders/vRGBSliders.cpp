@@ -7,6 +7,7 @@
 #include "sliders/RampSource.h"
 #include "sliders/RampPictures.h"
 #include "sliders/SliderRules.h"
+#include "widgets/Accessibility.h"
 #include "widgets/DesignFonts.h"
 #include "widgets/PropertyBag.h"
 #include "widgets/SurfaceBox.h"
@@ -63,7 +64,7 @@ vRGBSliders::vRGBSliders(QWidget* parent)
     }
     setTabOrder(m_txtColor[0], m_txtColor[1]);
     setTabOrder(m_txtColor[1], m_txtColor[2]);
-
+    Accessibility::Hide(m_picRGB), Accessibility::Hide(m_picRamp);
     m_picRGB->resize(SliderGeometry::PicRGBSize);
     m_picRamp->setGeometry(PicRampGeometry);
     m_picRamp->setPicture(RampPictures::RampPicture(0));
@@ -72,6 +73,7 @@ vRGBSliders::vRGBSliders(QWidget* parent)
         auto* img = new QLabel(this);
         img->setPixmap(QPixmap::fromImage(RampPictures::RampPicture(i)));
         img->setGeometry(4, ImgRampTops[i], RampPictures::Width, RampPictures::Height);
+        Accessibility::Hide(img); // pictures only: the boxes carry the numbers
         m_imgRamp[static_cast<std::size_t>(i)] = img;
     }
     MouseArgs::KeepMouseEventsInChildren(this);
@@ -350,8 +352,6 @@ void vRGBSliders::paintEvent(QPaintEvent* event)
     for (const QRect& r : QRegion(event->rect()) - QRegion(m_surface.image().rect()))
         p.fillRect(r, background());
 }
-
-// ---- mouse ----------------------------------------------------------------
 
 void vRGBSliders::UserControl_MouseMove(int Button, int Shift, double X, double Y)
 {

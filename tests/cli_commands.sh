@@ -20,7 +20,7 @@ run() {
     fi
 }
 t=$work/tintaro
-nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY "$@"; }
+nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
 run "convert to oklch" 0 $'oklch(62.8% 0.2577 29.23)\noklch(50% 0.099 250.4)' "" nodisplay "$t" convert red '#336699' --to=oklch
 run "convert, every form" 0 "$(printf 'hex: &H8000\nlong: 32768\nhtml: #008000\nrgb: rgb(0 128 0)\nhsl: hsl(120 100%% 25%%)\nhwb: hwb(120 0%% 50%%)\nlab: lab(46.3 -47.6 48.6)\nlch: lch(46.3 68 134.4)\noklab: oklab(52%% -0.1403 0.1077)\noklch: oklch(52%% 0.177 142.5)\nhsv: hsv(120, 100%%, 50%%)\ncmyk: cmyk(100%%, 0%%, 100%%, 50%%)\nfloat: 0, 0.5, 0\nname: green')" \
     "" nodisplay "$t" convert 'hsl(120, 100%, 25%)'
@@ -35,6 +35,6 @@ run "contrast, one colour" 2 "" "contrast needs a foreground and a background" n
 run "contrast, unknown simulation" 2 "" "unknown simulation 'x'" nodisplay "$t" contrast red blue --simulate x
 run "unknown command" 2 "" "unknown command 'paint'" nodisplay "$t" paint
 run "pick without a display" 2 "" "pick needs a display" nodisplay "$t" pick
-run "pick, unreachable display" 2 "" "the X server ':97' does not answer" env DISPLAY=:97 "$t" pick
+run "pick, unreachable display" 2 "" "the X server ':97' does not answer" env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:97 "$t" pick
 
 e2e_finish

@@ -165,8 +165,8 @@ private slots:
         const std::tuple<QObject*, QAccessible::Text, QString> rows[] = {
             {fore->iPal(), A::Name, "Foreground palette"}, {m_w->cpBack()->iHue(), A::Name, "Background hue bar"},
             {fore->cSlider()->txtColor(0), A::Name, "Red"}, {fore->cSlider()->txtColor(0), A::Value, "255"},
-            {fore->lblCol(2), A::Name, "Favourite 3"}, {fore->lblCol(2), A::Value, "#00FF80"},
-            {fore->lblCurColor(), A::Value, "#FF0000"}, {fore->txtInfo(2), A::Name, "HTML"},
+            {fore->lblCol(2), A::Name, "Favourite 3"}, {fore->lblCol(2), A::Value, "#00FF80, ~springgreen"},
+            {fore->lblCurColor(), A::Value, "#FF0000, red"}, {fore->txtInfo(2), A::Name, "HTML"},
             {fore->lblCopy(2), A::Name, "Copy HTML"}, {fore->lblCopy(2), A::Description, "copy with Enter; every other form with a right click or Ctrl+Shift+C"},
             {m_w->btnForm(1), A::Name, "Minimise"}};
         for (const auto& [object, text, expected] : rows)

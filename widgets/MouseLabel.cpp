@@ -1,5 +1,7 @@
 #include "widgets/MouseLabel.h"
 
+#include "widgets/Accessibility.h"
+
 #include "colour/mCPUtils.h"
 #include "widgets/MouseArgs.h"
 
@@ -59,10 +61,7 @@ void MouseLabel::setBackColor(OLE_COLOR color)
     m_hasBackColor = true;
     setAttribute(Qt::WA_OpaquePaintEvent); // filled edge to edge: nothing behind it needs painting
     update();
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent changed(this, mCPUtils::ToHtmlText(color));
-        QAccessible::updateAccessibility(&changed);
-    }
+    Accessibility::Changed(this);
 }
 
 void MouseLabel::setForeColor(OLE_COLOR color)
@@ -122,4 +121,12 @@ void MouseLabel::keyPressEvent(QKeyEvent* event)
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void MouseLabel::press(int Button)
+{
+    emit MouseDown(Button, 0, 0, 0);
+    emit MouseUp(Button, 0, 0, 0);
+    if (Button == 1)
+        emit Click();
 }

@@ -19,6 +19,9 @@ public:
     // several times per move, and a palette change restyles the label.
     OLE_COLOR ForeColor() const { return m_foreColor; }
     void setForeColor(OLE_COLOR color);
+    // A press and release of Button (1 left, 2 right) where the label is,
+    // as a screen reader's "Press" asks for it.
+    Q_INVOKABLE void press(int Button);
 
 signals:
     void MouseDown(int Button, int Shift, double X, double Y);

@@ -205,3 +205,9 @@ void PictureButton::keyPressEvent(QKeyEvent* event)
     }
     QWidget::keyPressEvent(event);
 }
+
+void PictureButton::press(int Button)
+{
+    if (Button == 1)
+        emit Click();
+}

@@ -29,6 +29,8 @@ public:
     void UserControl_WriteProperties(PropertyBag& bag) const;
 
     std::int16_t state() const { return m_state; }
+    // A click, as a screen reader's "Press" asks for it (1: the left button).
+    Q_INVOKABLE void press(int Button);
     const QImage& surface() const { return m_surface; }
 
 signals:
