@@ -29,8 +29,10 @@ run "convert, unknown form" 2 "" "hex, long, html, rgb, hsl, hwb, lab, lch, okla
     nodisplay "$t" convert red --to pantone
 run "contrast" 0 $'4.54:1\nAA normal text (4.5:1): pass\nAA large text and UI components (3:1): pass\nAAA normal text (7:1): fail\nAAA large text (4.5:1): pass' \
     "" nodisplay "$t" contrast '#767676' white
-run "contrast, simulated" 0 $'1.00:1 as seen with achromatopsia\nAA normal text (4.5:1): fail\nAA large text and UI components (3:1): fail\nAAA normal text (7:1): fail\nAAA large text (4.5:1): fail' \
-    "" nodisplay "$t" contrast 'rgb(127 127 127)' 'hsl(0 0% 49.8%)' --simulate achromatopsia
+# Red and lime as protanopia shows them, #6D5F00 and #FFE500 (Machado et al.,
+# as tst_Colour works them out): 5.00:1 where the colours as they are give 2.91:1.
+run "contrast, simulated" 0 $'5.00:1 as seen with protanopia\nAA normal text (4.5:1): pass\nAA large text and UI components (3:1): pass\nAAA normal text (7:1): fail\nAAA large text (4.5:1): pass' \
+    "" nodisplay "$t" contrast red lime --simulate protanopia
 run "contrast, one colour" 2 "" "contrast needs a foreground and a background" nodisplay "$t" contrast red
 run "contrast, unknown simulation" 2 "" "unknown simulation 'x'" nodisplay "$t" contrast red blue --simulate x
 run "unknown command" 2 "" "unknown command 'paint'" nodisplay "$t" paint
