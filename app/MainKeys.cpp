@@ -10,11 +10,8 @@ namespace MainKeys {
 
 void Install(QWidget* window, const std::array<QWidget*, 3>& titleButtons, std::function<void()> showHelp)
 {
-    static const char* const names[3] = {"Menu", "Minimise", "Close"};
-    for (std::size_t i = 0; i < 3; ++i) {
-        FocusIndicator::Enable(titleButtons[i]);
-        titleButtons[i]->setAccessibleName(QLatin1String(names[i]));
-    }
+    for (QWidget* button : titleButtons)
+        FocusIndicator::Enable(button);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), window);
     QObject::connect(help, &QShortcut::activated, window, std::move(showHelp));

@@ -12,8 +12,8 @@ class QWidget;
 // any close does); Escape closes Quick Help and About.
 namespace MainKeys {
 
-// The window's keys: the title buttons (menu, minimise, close) take focus
-// and names; F1 runs showHelp.
+// The window's keys: the title buttons (menu, minimise, close) take focus;
+// F1 runs showHelp.
 void Install(QWidget* window, const std::array<QWidget*, 3>& titleButtons, std::function<void()> showHelp);
 // Moves the focus one stop on (or back) along order, skipping what is hidden
 // or disabled; false when the focus is not on the way.

@@ -10,9 +10,11 @@ void Apply(const Parts& parts)
 {
     using namespace Accessibility;
     SetRole(parts.window, QAccessible::Window);
-    for (QWidget* button : parts.titleButtons) {
-        SetRole(button, QAccessible::PushButton);
-        SetPressable(button);
+    static const char* const buttonNames[3] = {"Menu", "Minimise", "Close"};
+    for (std::size_t i = 0; i < parts.titleButtons.size(); ++i) {
+        SetRole(parts.titleButtons[i], QAccessible::PushButton);
+        SetPressable(parts.titleButtons[i]);
+        parts.titleButtons[i]->setAccessibleName(QLatin1String(buttonNames[i]));
     }
     parts.handle->setAccessibleName(QStringLiteral("Window handle"));
     parts.handle->setAccessibleDescription(QStringLiteral("drag to move the window"));

@@ -58,14 +58,15 @@ Reading Read(const QByteArray& bytes)
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || line.startsWith(QLatin1String("Name:"))
             || line.startsWith(QLatin1String("Columns:")))
             continue;
-        const QStringList words = line.split(QRegularExpression(QStringLiteral("\\s+")));
+        static const QRegularExpression blanks(QStringLiteral("\\s+"));
+        const QStringList words = line.split(blanks);
         if (words.size() < 3)
             return fail(int(i + 1), QStringLiteral("a colour needs three numbers 0 to 255"));
         int rgb[3];
         for (int k = 0; k < 3; ++k)
             if ((rgb[k] = channel(words[k])) < 0)
                 return fail(int(i + 1), QStringLiteral("\"%1\" is not a number 0 to 255").arg(words[k]));
-        const QString name = line.section(QRegularExpression(QStringLiteral("\\s+")), 3).trimmed();
+        const QString name = line.section(blanks, 3).trimmed();
         r.entries.append({RGB(rgb[0], rgb[1], rgb[2]), name});
     }
     return r;

@@ -1,8 +1,8 @@
 #include "platform/DisplayProbe.h"
 
 #include <QDir>
+#include <QFile>
 
-#include <cstdlib>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -12,15 +12,9 @@ namespace DisplayProbe {
 
 namespace {
 
-QString variable(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? QString::fromLocal8Bit(value) : QString();
-}
-
 bool waylandAnswers(const QString& display)
 {
-    const QString path = QDir::isAbsolutePath(display) ? display : variable("XDG_RUNTIME_DIR") + QLatin1Char('/') + display;
+    const QString path = QDir::isAbsolutePath(display) ? display : qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + display;
     const QByteArray bytes = QFile::encodeName(path);
     sockaddr_un address{};
     if (bytes.isEmpty() || bytes.size() >= qsizetype(sizeof address.sun_path))
@@ -48,10 +42,10 @@ bool x11Answers(const QString& display)
 
 QString Missing()
 {
-    const QString platform = variable("QT_QPA_PLATFORM").section(QLatin1Char(':'), 0, 0);
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM").section(QLatin1Char(':'), 0, 0);
     if (!platform.isEmpty() && platform != QLatin1String("xcb") && !platform.startsWith(QLatin1String("wayland")))
         return QString();
-    const QString wayland = variable("WAYLAND_DISPLAY"), x11 = variable("DISPLAY");
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY"), x11 = qEnvironmentVariable("DISPLAY");
     const bool waylandWanted = platform.isEmpty() || platform.startsWith(QLatin1String("wayland"));
     const bool x11Wanted = platform.isEmpty() || platform == QLatin1String("xcb");
     if (waylandWanted && !wayland.isEmpty() && waylandAnswers(wayland))
