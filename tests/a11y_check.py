@@ -2,7 +2,7 @@
 # accessibility stack (AT-SPI registry and bus, Qt's bridge) as Orca reads
 # it. Prints "N passed, N failed"; exit 1 on any failure.
 # usage: a11y_check.py X Y   (the main window's top-left corner on the screen)
-import subprocess, sys
+import subprocess, sys, time
 import pyatspi
 from gi.repository import GLib
 
@@ -64,7 +64,12 @@ def press(o, name='Press'):
     a.doAction(actions(o).index(name))
 
 
-root = app()
+root = None
+for _ in range(200):  # 20 s at most: a busy machine takes its time
+    root = app()
+    if root is not None and root.childCount > 0:
+        break
+    time.sleep(0.1)
 check('the program is on the accessibility bus', True, root is not None)
 if root is None:
     sys.exit(1)
@@ -105,11 +110,28 @@ def listen(event):
         focused.append(event.source.name)
 
 
+def when(condition, then, limit=200):
+    """Runs then once condition holds, polled every 0.1 s (20 s at most);
+    the events keep arriving meanwhile."""
+    def poll():
+        nonlocal limit
+        limit -= 1
+        if condition() or limit <= 0:
+            then()
+            return False
+        return True
+    GLib.timeout_add(100, poll)
+
+
+def typed():
+    return any(n == 'Foreground colour' and t.startswith('#FF6348') for (n, t) in heard)
+
+
 def act():
     subprocess.run(['xdotool', 'mousemove', str(X + 210), str(Y + 305), 'click', '1', 'key', 'ctrl+a',
                     'type', '#FF6348'], check=True)
     subprocess.run(['xdotool', 'key', 'Return'], check=True)
-    GLib.timeout_add(1500, store)
+    when(typed, lambda: GLib.timeout_add(500, store))  # and a moment for a second, wrong announcement
     return False
 
 
@@ -121,7 +143,8 @@ def store():
     # current colour, to the grid, then one favourite right.
     subprocess.run(['xdotool', 'mousemove', str(X + 210), str(Y + 239), 'click', '1', 'key', 'shift+Tab', 'shift+Tab', 'Right'],
                    check=True)
-    GLib.timeout_add(1500, done)
+    when(lambda: 'Favourite 2' in focused and any(n == 'Favourite 2' for (n, t) in heard),
+         lambda: GLib.timeout_add(500, done))
     return False
 
 
@@ -131,7 +154,7 @@ def done():
 
 
 pyatspi.Registry.registerEventListener(listen, 'object:text-changed:insert', 'object:state-changed:focused')
-GLib.timeout_add(500, act)
+GLib.timeout_add(100, act)
 pyatspi.Registry.start()
 colours = [t for (n, t) in heard if n == 'Foreground colour']
 check('a typed colour: one announcement, the final colour', ['#FF6348, ~tomato'], colours)

@@ -16,5 +16,4 @@ for _ in $(seq 1 50); do dbus-send --session --print-reply --dest=org.a11y.Bus /
 "$work/tintaro" > "$work/tintaro.log" 2>&1 &
 wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro by Tolvex$' | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$wid")"
-sleep 1
 /usr/bin/python3 "$here/a11y_check.py" "$X" "$Y"

@@ -38,11 +38,11 @@ e2e_finish() {
     [ "$failed" -eq 0 ]
 }
 
-# Waits until screen pixel (x, y) shows RRGGBB (5 s at most); prints what it
-# shows. Needs $probe.
+# Waits until screen pixel (x, y) shows RRGGBB (10 s at most: a busy machine
+# takes its time); prints what it shows. Needs $probe.
 pixel_becomes() {
     local now=""
-    for _ in $(seq 1 50); do
+    for _ in $(seq 1 100); do
         now=$("$probe" pixel "$1" "$2")
         [ "$now" = "$3" ] && break
         sleep 0.1

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The X server goes away under the program (a crash, a logout with no
 # session manager): the colours chosen in the run are saved on the way out,
-# with the settings file's usual rules. usage: e2e_display_loss.sh TINTARO
+# with the settings file's usual rules.
+# usage: e2e_display_loss.sh TINTARO SCREEN_PROBE
 set -euo pipefail
 source "$(dirname "$0")/e2e_common.sh"
 plain_start "$1"
+probe=$2
 export QT_QPA_PLATFORM=xcb
 for n in $(seq 90 99); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
 export DISPLAY=:$n
@@ -21,7 +23,10 @@ eval "$(xdotool getwindowgeometry --shell "$wid")"
 xdotool mousemove $((X + 210)) $((Y + 305)) click 1 key ctrl+a type '#123456'
 xdotool key Return mousemove $((X + 465)) $((Y + 305)) click 1 key ctrl+a type 'hsl(120 100% 25%)'
 xdotool key Return mousemove $((X + 289 + 167)) $((Y + 148 + 175)) click 3
-sleep 0.5
+# All three on the screen before the server goes.
+pixel_becomes $((X + 109)) $((Y + 440)) 123456 > /dev/null
+pixel_becomes $((X + 160)) $((Y + 418)) 008000 > /dev/null
+pixel_becomes $((X + 289 + 167)) $((Y + 148 + 175)) 008000 > /dev/null
 kill -KILL "$xvfb"
 rc=0
 for _ in $(seq 1 100); do kill -0 "$app" 2> /dev/null || break; sleep 0.1; done

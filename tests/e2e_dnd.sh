@@ -14,7 +14,7 @@ trap 'pkill -f "$work/tintaro" 2>/dev/null || true; kill $(jobs -p) 2>/dev/null 
 "$work/tintaro" > "$work/tintaro.log" 2>&1 &
 wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro by Tolvex$' | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$wid")"
-sleep 0.5
+pixel_becomes $((X + 109)) $((Y + 440)) FF0000 > /dev/null # drawn: red on black
 
 drag() { # FROM_X FROM_Y TO_X TO_Y, in small steps as a hand would
     xdotool mousemove "$1" "$2" sleep 0.2 mousedown 1 sleep 0.1
@@ -31,7 +31,7 @@ drag $((X + 34 + 175)) $((Y + 148 + 37)) $((X + 289 + 150)) $((Y + 148 + 175))
 check "dropped on a favourite" 3366CC "$(pixel_becomes $((X + 289 + 150)) $((Y + 148 + 175)) 3366CC)"
 check "the background stays" 000000 "$("$probe" pixel $((X + 160)) $((Y + 418)))"
 drag $((X + 34 + 175)) $((Y + 148 + 37)) 950 650
-for _ in $(seq 1 50); do [ -s "$work/received" ] && break; sleep 0.1; done
+for _ in $(seq 1 100); do [ -s "$work/received" ] && break; sleep 0.1; done
 check "dragged out to another program" "3366CC #3366CC" "$(head -n 1 "$work/received")"
 check "no sanitizer report" 0 "$(grep -c "ERROR: .*Sanitizer\|runtime error" "$work/tintaro.log" || true)"
 e2e_finish

@@ -49,7 +49,7 @@ printf 'hsl(120deg 100%% 25%%)' | xclip -selection clipboard
 xdotool mousemove $((X + 465)) $((Y + 305)) click 1 key ctrl+a ctrl+v Return
 check "pasted hsl()" 008000 "$(pixel_becomes $((X + 160)) $((Y + 418)) 008000)"
 xdotool mousemove $((X + 227)) $((Y + 221)) click 3 sleep 0.5 key Down Down Down Down Down Down Down Down Down Down Return
-for _ in $(seq 1 50); do
+for _ in $(seq 1 100); do
     copied=$(xclip -o -selection clipboard 2>/dev/null || true)
     [ "$copied" = "oklch(62.8% 0.2577 29.23)" ] && break
     sleep 0.1

@@ -127,7 +127,11 @@ app=$!
 for _ in $(seq 1 100); do [ -n "$(main_window)" ] && break; sleep 0.1; done
 read -r x y <<< "$(main_window | cut -d'|' -f2)"
 click $((x + 93)) $((y + 209)) # the foreground palette's middle cell: hue 0, saturation and lightness half
-sleep 0.5
+# The colour taken, on the screen (the foreground swatch) before sway goes.
+for _ in $(seq 1 100); do
+    [ "$(grim -g "$((x + 109)),$((y + 440)) 1x1" -t ppm - 2> /dev/null | tail -c 3 | od -An -tx1 | tr -d ' \n')" = bf4040 ] && break
+    sleep 0.1
+done
 kill -KILL "${pids[0]}" # sway
 for _ in $(seq 1 100); do kill -0 "$app" 2> /dev/null || break; sleep 0.1; done
 check "saved when the compositor died" 004040bf "$(od -An -tx4 -N4 pvsetup.dat | tr -d ' ')"
