@@ -37,13 +37,11 @@ void ScreenCapture::Start(Quor_Colorpicker* target, const QCursor& cursor)
         readScreen();
         return;
     }
-    // Off the screen first, so the photograph never shows the window. Where
-    // a minimised window cannot be brought back by its program (Wayland), it
-    // is hidden instead.
-    if (!platform().screen->clientPlacesWindows())
-        m_window->hide();
-    else if (!m_window->isMinimized())
-        m_window->showMinimized();
+    // Off the screen first, so the photograph never shows the window. It is
+    // unmapped rather than minimised: every window manager honours that, while
+    // tiling ones and a bare X server ignore a request to minimise, and a
+    // minimised window cannot be brought back by its program on Wayland.
+    m_window->hide();
     WindowGone::WhenGone(m_window, readScreen);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/PortalResponse.h"
 
 #include <QDBusArgument>
+#include <QFileInfo>
 #include <QUrl>
 
 #include <algorithm>
@@ -33,6 +34,17 @@ QString PhotographFile(const QVariantMap& results)
 {
     const QUrl uri(results.value(QStringLiteral("uri")).toString());
     return uri.isLocalFile() ? uri.toLocalFile() : QString();
+}
+
+bool MadeSince(const QString& file, const QDateTime& asked)
+{
+    const QFileInfo info(file);
+    if (file.isEmpty() || info.isSymLink() || !info.isFile())
+        return false;
+    // Where the file system keeps no birth time, the last change of the
+    // file's metadata is the closest: creating the file changes it.
+    const QDateTime made = info.birthTime().isValid() ? info.birthTime() : info.metadataChangeTime();
+    return made.isValid() && made >= asked.addSecs(-1);
 }
 
 } // namespace PortalResponse

@@ -8,12 +8,9 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
@@ -26,17 +23,6 @@ const QString Service = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString Path = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString ScreenshotInterface = QStringLiteral("org.freedesktop.portal.Screenshot");
 const QString RequestInterface = QStringLiteral("org.freedesktop.portal.Request");
-
-// Only a photograph the portal left in a temporary folder is ours to remove.
-bool inTemporaryFolder(const QString& file)
-{
-    const QString dir = QFileInfo(file).absolutePath();
-    for (const QString& tmp : {QDir::tempPath(), QStringLiteral("/tmp"),
-                               QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)})
-        if (!tmp.isEmpty() && (dir == tmp || dir.startsWith(tmp + QLatin1Char('/'))))
-            return true;
-    return false;
-}
 
 } // namespace
 
@@ -81,6 +67,7 @@ void PortalScreen::Read(std::function<void(const Reading&)> done)
         return;
     }
     m_done = std::move(done);
+    m_asked = QDateTime::currentDateTimeUtc();
     m_timeout->start(m_timeoutMs);
     call(Step::Screenshot);
 }
@@ -163,7 +150,9 @@ void PortalScreen::onResponse(uint response, const QVariantMap& results)
     }
     const QString file = PortalResponse::PhotographFile(results);
     QImage photo(file);
-    if (!file.isEmpty() && inTemporaryFolder(file))
+    // Desktops save the photograph where the user keeps pictures; this one
+    // was taken for us alone and must not pile up there.
+    if (PortalResponse::MadeSince(file, m_asked))
         QFile::remove(file);
     if (photo.isNull()) {
         callFailed(QStringLiteral("the desktop gave no readable screenshot."));

@@ -2,6 +2,7 @@
 
 #include "platform/Screen.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QVariantMap>
 
@@ -44,4 +45,5 @@ private:
     QTimer* m_timeout;
     int m_timeoutMs = 60000;
     int m_token = 0;
+    QDateTime m_asked; // when the current request began
 };

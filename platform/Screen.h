@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/OleColor.h"
+#include "platform/DisplayRoundTrip.h"
 #include "platform/ScreenAreas.h"
 
 #include <QImage>
@@ -35,9 +36,11 @@ public:
     // True where one window may be placed across several screens by the
     // program itself, past the window manager (X11).
     virtual bool windowsSpanScreens() const { return ScreenAreas::WindowsSpanScreens(); }
-    // False where the program cannot place its windows or bring a minimised
-    // one back (Wayland): it hides its window instead of minimising it.
+    // False where the program cannot place its windows (Wayland).
     virtual bool clientPlacesWindows() const = 0;
+    // Returns once the display server has handled every earlier request of
+    // this program's, such as the unmapping of its window.
+    virtual void RoundTrip() { DisplayRoundTrip::Run(); }
     // Reads the whole desktop. done runs exactly once, from the event loop,
     // never before this returns; the program keeps painting meanwhile.
     virtual void Read(std::function<void(const Reading&)> done) = 0;

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libfontconfig-dev qt6-wayland fonts-liberation2
+    cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-svg-dev libxcb1-dev libwayland-dev libfontconfig-dev qt6-wayland fonts-liberation2
 )
 if [ "${1:-}" = "test" ]; then
     packages+=(
@@ -13,13 +13,17 @@ if [ "${1:-}" = "test" ]; then
         xvfb xauth x11-xserver-utils openbox xdotool xclip
         # Wayland tests: a headless compositor, the desktop portal and what it needs
         sway swaybg xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire grim slurp
-        dbus libwayland-dev python3
+        dbus python3
         # desktop integration and the Debian package
         desktop-file-utils appstream dpkg-dev file
         # fuzz targets: clang with libFuzzer
         clang libclang-rt-dev
         # accessibility: the AT-SPI bus and registry, and pyatspi to read them
         at-spi2-core python3-pyatspi
+        # GNOME Shell and KDE's KWin, headless, with their portal backends;
+        # KDE's backend needs Qt 5's Wayland plugin and Plasma's QML modules
+        gnome-shell xdg-desktop-portal-gnome libglib2.0-bin python3-gi kwin-wayland xdg-desktop-portal-kde plasma-workspace qtwayland5
+        qml-module-org-kde-kirigami2 qml-module-qtquick-controls2 qml-module-qtquick-layouts
     )
 elif [ "${1:-}" = "bench" ]; then
     # Google Benchmark; Xvfb and XTest to drive the programs; KDE's

@@ -7,7 +7,7 @@ set -euo pipefail
 source "$(dirname "$0")/e2e_common.sh"
 e2e_start "-screen 0 1024x768x24" "$@"
 probe=$3
-trap 'pkill -f "$work/tintaro" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'pkill -f "$work/tintaro" 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
 le32() { # one little-endian 32-bit integer
     # shellcheck disable=SC2059
@@ -23,6 +23,9 @@ le32() { # one little-endian 32-bit integer
 } > "$work/pvsetup.dat"
 cp "$work/pvsetup.dat" "$work/seed.dat"
 
+# A desktop of one colour under the window, shown first so it stays below.
+"$probe" solid 0 0 1024 768 5A7B9C &
+"$probe" wait 512 384 5A7B9C 10000
 "$work/tintaro" &
 pid=$!
 wid=$(timeout 30 xdotool search --sync --name '^Tintaro by Tolvex$' | head -n 1)
@@ -32,12 +35,12 @@ check "sample background" 302010 "$(pixel_becomes $((X + 160)) $((Y + 418)) 3020
 check "foreground swatch" 996633 "$("$probe" pixel $((X + 109)) $((Y + 440)))"
 
 # From Screen in the background frame (frame at 272, 106; button at 17, 270),
-# then a click on the photograph where the foreground swatch was: with no
-# window manager the minimised window stays in the picture.
+# then a click on the photograph where the foreground swatch was. No window
+# manager runs to minimise anything, yet the window is not in the picture.
 xdotool mousemove $((X + 272 + 17 + 40)) $((Y + 106 + 270 + 10)) click 1
 timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro$' > /dev/null
 xdotool sleep 0.5 mousemove $((X + 109)) $((Y + 440)) sleep 0.3 click 1
-check "sample background after the capture" 996633 "$(pixel_becomes $((X + 160)) $((Y + 418)) 996633)"
+check "sample background after the capture" 5A7B9C "$(pixel_becomes $((X + 160)) $((Y + 418)) 5A7B9C)"
 
 # A CSS colour typed into the foreground's HTML box, one pasted into the
 # background's; then "Copy As" from a right click on the foreground's HEX

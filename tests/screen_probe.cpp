@@ -6,6 +6,15 @@
 //                               shows a window at (X, Y) whose every pixel
 //                               encodes its own screen position: red x & 255,
 //                               green y & 255, blue (x >> 8) + 16 (y >> 8)
+//                               (W and H 0: the whole screen, as a full-screen
+//                               window, for compositors that place windows)
+//   screen_probe stranger FILE TOP BOTTOM
+//                               prints "X Y W H", the smallest rectangle that
+//                               holds every pixel of the picture in FILE in
+//                               rows TOP to BOTTOM - 1 that differs from the
+//                               coords picture; "none" when there is none
+//   screen_probe file-pixel FILE X Y
+//                               prints the colour at (X, Y) of the picture
 //   screen_probe solid X Y W H RRGGBB
 //                               shows a window of one colour
 //   screen_probe swatch X Y W H RRGGBB
@@ -26,6 +35,7 @@
 #include <QRasterWindow>
 #include <QScreen>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -48,6 +58,40 @@ int show(QGuiApplication& app, const QRect& at, const std::function<QRgb(int, in
     shown.setFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
     shown.setGeometry(at);
     shown.show();
+    return app.exec();
+}
+
+// The rectangle of pixels at top or below that are not the coords picture.
+int stranger(const QImage& picture, int top, int bottom)
+{
+    QRect found;
+    for (int y = top; y < std::min(bottom, picture.height()); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if ((picture.pixel(x, y) & 0xFFFFFF) != (coords(x, y) & 0xFFFFFF))
+                found |= QRect(x, y, 1, 1);
+    if (found.isEmpty())
+        std::printf("none\n");
+    else
+        std::printf("%d %d %d %d\n", found.x(), found.y(), found.width(), found.height());
+    return picture.isNull() ? 1 : 0;
+}
+
+// The coords picture over the whole screen, full-screen: where the
+// compositor places windows, that is the one place known beforehand.
+int showFullScreen(QGuiApplication& app)
+{
+    struct Painter : QRasterWindow {
+        void paintEvent(QPaintEvent*) override
+        {
+            QImage picture(size() * devicePixelRatio(), QImage::Format_RGB32);
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    picture.setPixel(x, y, coords(x, y));
+            picture.setDevicePixelRatio(devicePixelRatio());
+            QPainter(this).drawImage(0, 0, picture);
+        }
+    } shown;
+    shown.showFullScreen();
     return app.exec();
 }
 
@@ -114,7 +158,19 @@ int main(int argc, char** argv)
         const QRgb solid = 0xFF000000 | args.value(6).toUInt(nullptr, 16);
         if (args[1] == QLatin1String("solid"))
             return show(app, at, [solid](int, int) { return solid; });
+        if (at.isEmpty())
+            return showFullScreen(app);
         return show(app, at, coords);
+    }
+    if (args.size() >= 5 && args[1] == QLatin1String("stranger"))
+        return stranger(QImage(args[2]).convertToFormat(QImage::Format_RGB32), args[3].toInt(), args[4].toInt());
+    if (args.size() >= 5 && args[1] == QLatin1String("file-pixel")) {
+        const QImage picture(args[2]);
+        if (!picture.valid(args[3].toInt(), args[4].toInt()))
+            return 1;
+        const QRgb c = picture.pixel(args[3].toInt(), args[4].toInt());
+        std::printf("%02X%02X%02X\n", qRed(c), qGreen(c), qBlue(c));
+        return 0;
     }
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen || args.size() < 3)

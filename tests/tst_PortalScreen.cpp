@@ -7,7 +7,6 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <QProcess>
 #include <cstdio>
@@ -22,6 +21,7 @@ class FakePortal : public QObject {
 public:
     int screenshotAnswer = 0, pickAnswer = 0;
     QString uri;
+    QImage shot; // saved at uri when asked, as a desktop saves its screenshots
     QStringList calls;
     QVariantMap lastOptions;
     QDBusConnection bus{QStringLiteral("unset")};
@@ -29,6 +29,8 @@ public:
 public slots:
     QDBusObjectPath Screenshot(const QString&, const QVariantMap& options, const QDBusMessage& message)
     {
+        if (!shot.isNull())
+            shot.save(QUrl(uri).toLocalFile());
         return answer(QStringLiteral("Screenshot"), screenshotAnswer, options, message, {{QStringLiteral("uri"), uri}});
     }
     QDBusObjectPath PickColor(const QString&, const QVariantMap& options, const QDBusMessage& message)
@@ -90,13 +92,8 @@ private slots:
             {2, 2, {"Screenshot", "PickColor"}, "The desktop portal could not read the screen: the desktop refused the screenshot."},
             {-1, 0, {"Screenshot"}, "The desktop did not answer the request for a screenshot."}};
         for (const auto& [screenshot, pick, calls, outcome] : rows) {
-            QTemporaryDir tmp(QDir::tempPath() + QStringLiteral("/portal-XXXXXX"));
-            QImage shot(40, 30, QImage::Format_RGB32);
-            shot.fill(qRgb(10, 20, 30));
-            shot.setPixel(39, 29, qRgb(200, 100, 50));
-            const QString file = tmp.filePath(QStringLiteral("Screenshot.png"));
-            QVERIFY(shot.save(file));
-            m_portal.uri = QUrl::fromLocalFile(file).toString();
+            m_portal.uri = QUrl::fromLocalFile(picturesFolder().filePath(QStringLiteral("Screenshot.png"))).toString();
+            m_portal.shot = knownShot();
             m_portal.screenshotAnswer = screenshot;
             m_portal.pickAnswer = pick;
             m_portal.calls.clear();
@@ -110,11 +107,54 @@ private slots:
             QCOMPARE(m_portal.calls, calls);
             if (calls.size() == 1) // no dialog of the portal's own, tied to the program's window
                 QVERIFY(!m_portal.lastOptions.value("interactive").toBool() && m_portal.lastOptions.value("modal").toBool());
-            const QString what = !got->photograph.isNull() ? (got->photograph.pixel(39, 29) == qRgb(200, 100, 50) ? "photo" : "wrong photo")
-                                 : got->picked ? (*got->picked == RGB(51, 102, 153) ? "picked" : "wrong pick") : got->failure;
-            QCOMPARE(what, outcome);
-            QCOMPARE(QFileInfo::exists(file), outcome != "photo"); // a photograph in a temporary folder is removed
+            QCOMPARE(describe(*got), outcome);
+            // The photograph the portal saved for the request is removed, outside any temporary folder too.
+            QCOMPARE(QFileInfo::exists(QUrl(m_portal.uri).toLocalFile()), outcome != "photo");
         }
+    }
+
+    void keepsWhatWasThereBefore()
+    {
+        // A response that names a file older than the request, or a link: read, never removed.
+        const QDir folder = picturesFolder();
+        const QString old = folder.filePath(QStringLiteral("Holiday.png")), link = folder.filePath(QStringLiteral("Link.png"));
+        QVERIFY(knownShot().save(old));
+        QTest::qWait(1200);
+        QVERIFY(QFile::link(old, link));
+        for (const QString& file : {old, link}) {
+            m_portal.uri = QUrl::fromLocalFile(file).toString();
+            m_portal.shot = QImage();
+            m_portal.screenshotAnswer = 0;
+            PortalScreen portal;
+            std::optional<Screen::Reading> got;
+            portal.Read([&](const Screen::Reading& r) { got = r; });
+            QTRY_VERIFY_WITH_TIMEOUT(got.has_value(), 5000);
+            QCOMPARE(describe(*got), QStringLiteral("photo"));
+            QVERIFY(QFileInfo::exists(old) && QFileInfo(link).isSymLink());
+        }
+    }
+
+private:
+    // Where a desktop keeps pictures: under the build folder, not a temporary one.
+    static QDir picturesFolder()
+    {
+        QDir folder(QDir::currentPath() + QStringLiteral("/portal-pictures"));
+        folder.removeRecursively();
+        QDir().mkpath(folder.path());
+        return folder;
+    }
+    static QImage knownShot()
+    {
+        QImage shot(40, 30, QImage::Format_RGB32);
+        shot.fill(qRgb(10, 20, 30));
+        shot.setPixel(39, 29, qRgb(200, 100, 50));
+        return shot;
+    }
+    static QString describe(const Screen::Reading& got)
+    {
+        return !got.photograph.isNull() ? (got.photograph.pixel(39, 29) == qRgb(200, 100, 50) ? "photo" : "wrong photo")
+               : got.picked             ? (*got.picked == RGB(51, 102, 153) ? "picked" : "wrong pick")
+                                        : got.failure;
     }
 };
 

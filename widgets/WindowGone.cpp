@@ -1,5 +1,8 @@
 #include "widgets/WindowGone.h"
 
+#include "platform/Platform.h"
+#include "platform/Screen.h"
+
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
@@ -9,9 +12,9 @@ namespace WindowGone {
 
 void WhenGone(QWidget* window, std::function<void()> then)
 {
-    // Polled from the event loop, so the window system's unmap and the
-    // compositor's repaint can happen; a window that stays is photographed
-    // after half a second.
+    // Polled from the event loop, so Qt can send the unmapping; the round
+    // trip then makes sure the server has acted on it, however busy it is,
+    // before anyone asks it for a photograph.
     auto* poll = new QTimer(window);
     QElapsedTimer clock;
     clock.start();
@@ -23,11 +26,10 @@ void WhenGone(QWidget* window, std::function<void()> then)
             return;
         poll->stop();
         poll->deleteLater();
-        // A moment more: what was behind the window gets repainted.
-        QTimer::singleShot(gone ? 50 : 0, window, then);
+        platform().screen->RoundTrip();
+        then();
     });
     poll->start();
 }
 
 } // namespace WindowGone
-

@@ -7,9 +7,10 @@ class QWidget;
 // Waiting for a window to leave the screen before the screen is read.
 namespace WindowGone {
 
-// Runs then once window has left the screen (no longer exposed), or after a
-// short wait where it stays (no window manager to minimise it). The event
-// loop runs meanwhile.
+// Runs then once window, hidden by the caller, has left the screen: Qt no
+// longer shows it, and a round trip to the display server confirms that the
+// server has handled the unmapping. A window Qt still shows after half a
+// second is given up on. The event loop runs meanwhile.
 void WhenGone(QWidget* window, std::function<void()> then);
 
 } // namespace WindowGone

@@ -1,0 +1,222 @@
+#!/usr/bin/env bash
+# "From Screen" on the two desktops most people run, headless, with their
+# own compositors and portal backends: GNOME Shell (mutter) or KDE's KWin,
+# each on a private session bus, over a picture whose every pixel encodes
+# its position (GNOME's wallpaper; on KDE a full-screen window). The pointer
+# is the compositor's own remote input (gnome_pointer.py, kwin_pointer).
+# While another client keeps the compositor busy taking screenshots, each
+# round clicks From Screen, points where the main window stood and clicks
+# there: the colour taken must be the desktop's, never the window's own.
+# Then "tintaro pick" must print the pixel it is given, and no screenshot
+# may be left anywhere under $HOME.
+# Both desktops refuse to run as root, so as root the session runs as nobody.
+# usage: e2e_desktop.sh gnome|kde TINTARO SCREEN_PROBE KWIN_POINTER [ROUNDS]
+set -euo pipefail
+
+if [ "${1:-}" != "--session" ]; then
+    home=$(mktemp -d)
+    runtime=$(mktemp -d)
+    chmod 700 "$runtime"
+    trap 'pkill -u "$(stat -c %u "$runtime")" -f "$home/" 2>/dev/null || true; rm -rf "$home" "$runtime"' EXIT
+    here=$(dirname "$(readlink -f "$0")")
+    source "$here/e2e_common.sh"
+    cp "$2" "$home/tintaro"
+    cp "$3" "$home/screen_probe"
+    cp "$4" "$home/kwin_pointer"
+    cp "$here/e2e_desktop.sh" "$here/e2e_common.sh" "$here/gnome_pointer.py" "$here/portal_shot.py" "$here/shell_shot.py" "$home/"
+    # KWin carries a file capability that a container may not grant; a
+    # copy has none. KWin lends fake input to programs its desktop files name.
+    cp /usr/bin/kwin_wayland "$home/"
+    mkdir -p "$home/.local/share/applications" "$home/Pictures"
+    printf '[Desktop Entry]\nType=Application\nName=kwin_pointer\nExec=%s\nNoDisplay=true\nX-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n' \
+        "$home/kwin_pointer" > "$home/.local/share/applications/kwin_pointer.desktop"
+    suppressions_into "$home"
+    chmod 755 "$home" "$home"/*
+    QT_QPA_PLATFORM=offscreen "$3" write-coords "$home/coords.png" 1280 1024
+    if [ "$(id -u)" -eq 0 ]; then
+        chown -R nobody: "$home" "$runtime"
+        exec setpriv --reuid=nobody --regid=nogroup --clear-groups bash "$home/e2e_desktop.sh" --session "$home" "$runtime" "$1" "${5:-5}"
+    fi
+    exec bash "$home/e2e_desktop.sh" --session "$home" "$runtime" "$1" "${5:-5}"
+fi
+export HOME=$2 XDG_RUNTIME_DIR=$3
+desktop=$4 rounds=$5
+cd "$HOME"
+source "$HOME/e2e_common.sh"
+passed=0 failed=0 pids=()
+trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+started() { pids+=("$!"); }
+probe() { QT_QPA_PLATFORM=offscreen ./screen_probe "$@"; }
+
+# A session bus of its own, and an empty system bus: GNOME Shell asks the
+# system bus for logind and must get a quick "nobody here".
+bus() {
+    cat > "$1.conf" << CONF
+<busconfig><type>$1</type><listen>unix:dir=$XDG_RUNTIME_DIR</listen><policy context="default">
+<allow send_destination="*" eavesdrop="true"/><allow receive_sender="*"/><allow eavesdrop="true"/><allow own="*"/></policy></busconfig>
+CONF
+    dbus-daemon --config-file="$1.conf" --nofork --print-address=3 3> "$1.address" & started
+    for _ in $(seq 1 50); do [ -s "$1.address" ] && break; sleep 0.1; done
+}
+bus session
+bus system
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 session.address) DBUS_SYSTEM_BUS_ADDRESS=$(head -n 1 system.address)
+export DBUS_SESSION_BUS_ADDRESS DBUS_SYSTEM_BUS_ADDRESS XDG_SESSION_TYPE=wayland LIBGL_ALWAYS_SOFTWARE=1
+pipewire > pipewire.log 2>&1 & started
+
+if [ "$desktop" = gnome ]; then
+    export XDG_CURRENT_DESKTOP=GNOME GSETTINGS_BACKEND=keyfile
+    mkdir -p .config/glib-2.0/settings
+    # No shutter sound: each would leave a connection open in the shell.
+    printf "[org/gnome/desktop/background]\npicture-uri='file://%s/coords.png'\npicture-options='wallpaper'\n[org/gnome/desktop/sound]\nevent-sounds=false\n" \
+        "$HOME" > .config/glib-2.0/settings/keyfile
+    gnome-shell --headless --wayland --no-x11 --virtual-monitor 1280x1024 > compositor.log 2>&1 & started
+    top=32 # GNOME's top bar
+else
+    # OpenGL compositing (llvmpipe): KWin offers screenshots only then.
+    export XDG_CURRENT_DESKTOP=KDE KWIN_COMPOSE=O2
+    ./kwin_wayland --virtual --width 1280 --height 1024 --no-lockscreen --no-global-shortcuts --no-kactivities \
+        > compositor.log 2>&1 & started
+    top=0
+fi
+compositor=${pids[-1]}
+for _ in $(seq 1 150); do [ -S "$XDG_RUNTIME_DIR/wayland-0" ] && break; sleep 0.1; done
+export WAYLAND_DISPLAY=wayland-0
+# The compositor's screenshot service up before the portal backend asks it.
+if [ "$desktop" = gnome ]; then
+    gdbus wait --session --timeout 60 org.gnome.Shell.Screenshot
+    gdbus wait --session --timeout 60 org.gnome.Mutter.RemoteDesktop
+else
+    gdbus wait --session --timeout 60 org.kde.KWin
+fi
+/usr/libexec/xdg-permission-store > permissions.log 2>&1 & started
+if [ "$desktop" = gnome ]; then
+    # The answer to "Allow Applications to Take Screenshots?", given before.
+    for _ in $(seq 1 50); do
+        gdbus call --session -d org.freedesktop.impl.portal.PermissionStore -o /org/freedesktop/impl/portal/PermissionStore \
+            -m org.freedesktop.impl.portal.PermissionStore.SetPermission screenshot true screenshot '' "['yes']" > /dev/null 2>&1 && break
+        sleep 0.1
+    done
+    /usr/libexec/xdg-desktop-portal-gnome > backend.log 2>&1 & started
+    coproc POINTER { exec /usr/bin/python3 gnome_pointer.py 2> pointer.log; }
+else
+    QT_QPA_PLATFORM=wayland /usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde > backend.log 2>&1 & started
+    QT_QPA_PLATFORM=wayland ./screen_probe coords 0 0 0 0 > coords.log 2>&1 & started
+    coproc POINTER { exec "$HOME/kwin_pointer" 2> pointer.log; }
+fi
+pids+=("$POINTER_PID")
+if [ "$desktop" = gnome ]; then
+    gdbus wait --session --timeout 60 org.freedesktop.impl.portal.desktop.gnome
+else
+    gdbus wait --session --timeout 60 org.freedesktop.impl.portal.desktop.kde
+fi
+/usr/libexec/xdg-desktop-portal > portal.log 2>&1 & started
+read -r -t 30 -u "${POINTER[0]}" ready || true
+check "$desktop: remote pointer" ready "${ready:-}"
+pointer() { echo "$*" >&"${POINTER[1]}" && read -r -t 10 -u "${POINTER[0]}" _; }
+
+# shot FILE: the screen, kept outside $HOME. On GNOME straight from the
+# shell under a name of the test's own, so it never collides with the
+# program's request through the portal; busy_shot: the same for the client
+# that keeps the compositor busy.
+if [ "$desktop" = gnome ]; then
+    shot() { /usr/bin/python3 shell_shot.py org.gnome.Screenshot "$1" 2>> shots.log; }
+    busy_shot() { /usr/bin/python3 shell_shot.py org.gnome.SettingsDaemon.MediaKeys "$1" 2>> shots.log; }
+else
+    shot() { /usr/bin/python3 portal_shot.py "$1" 2>> shots.log; }
+    busy_shot() { shot "$1"; }
+fi
+encoded() { printf '%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $((($1 >> 8 & 15) | ($2 >> 8 & 15) << 4)); }
+# The main window's rectangle "X Y W H": what differs from the picture,
+# the pointer parked in the bottom-right corner, below the last rows looked at.
+main_window() {
+    pointer move 1279 1023
+    for _ in $(seq 1 100); do
+        if shot "$XDG_RUNTIME_DIR/now.png"; then
+            read -r x y w h <<< "$(probe stranger "$XDG_RUNTIME_DIR/now.png" "$top" 1000)"
+            [ "${w:-0}" = 536 ] && [ "${h:-0}" = 474 ] && echo "$x $y" && return
+        fi
+        sleep 0.1
+    done
+    echo "none"
+}
+# GNOME Shell starts in its overview; Escape leaves it.
+desk=""
+pointer move 1279 1023
+for _ in $(seq 1 100); do
+    shot "$XDG_RUNTIME_DIR/now.png" && desk=$(probe stranger "$XDG_RUNTIME_DIR/now.png" "$top" 1000)
+    [ "$desk" = none ] && break
+    [ "$desktop" = gnome ] && pointer key 1
+    sleep 0.2
+done
+check "$desktop: the desktop shows the picture" none "$desk"
+
+touch "$XDG_RUNTIME_DIR/before"
+# Another client photographs the screen over and over meanwhile.
+(while :; do busy_shot "$XDG_RUNTIME_DIR/busy.png" || sleep 0.1; done) &
+busy=$!
+pids+=("$busy")
+
+export QT_QPA_PLATFORM=wayland
+./tintaro > tintaro.log 2>&1 &
+app=$!
+pids+=("$app")
+for round in $(seq 1 "$rounds"); do
+    read -r x y <<< "$(main_window)"
+    check "$desktop round $round: main window seen" yes "$([ "$x" != none ] && echo yes || echo no)"
+    [ "$x" != none ] || break
+    # From Screen in the background frame; the pointer stays on the button
+    # until the capture window is up (KDE's photograph shows the pointer
+    # wherever it was). The window is then up when its loupe, which shows
+    # what lies around the pointer, shows the desktop up and left of the
+    # button: the top-left cell magnifies the pixel 5 up and 5 left.
+    bx=$((x + 272 + 17 + 40)) by=$((y + 106 + 270 + 10))
+    pointer click "$bx" "$by"
+    want=$(encoded $((bx - 5)) $((by - 5))) seen=""
+    for _ in $(seq 1 100); do
+        # The window learns where the pointer is only when it moves.
+        pointer move $((bx + 1)) "$by" && pointer move "$bx" "$by"
+        shot "$XDG_RUNTIME_DIR/now.png" && seen=$(probe file-pixel "$XDG_RUNTIME_DIR/now.png" $((bx + 21)) $((by + 21)))
+        [ "$seen" = "$want" ] && break
+        sleep 0.1
+    done
+    check "$desktop round $round: the photograph shows the desktop where the window was" "$want" "$seen"
+    [ "$seen" = "$want" ] || cp "$XDG_RUNTIME_DIR/now.png" "/tmp/e2e-desktop-$desktop-$round.png" 2> /dev/null || true
+    # A click inside the window's own area, somewhere else each round.
+    px=$((x + 40 + round * 17 % 180)) py=$((y + 150 + round * 11 % 100))
+    want=$(encoded "$px" "$py")
+    pointer move "$px" "$py"
+    pointer click "$px" "$py"
+    read -r x y <<< "$(main_window)"
+    [ "$x" != none ] || cp "$XDG_RUNTIME_DIR/now.png" "/tmp/e2e-desktop-lost-$round.png" 2> /dev/null || true
+    taken=none
+    [ "$x" = none ] || taken=$(probe file-pixel "$XDG_RUNTIME_DIR/now.png" $((x + 160)) $((y + 418)))
+    check "$desktop round $round: the colour taken" "$want" "$taken"
+done
+kill -TERM "$app"
+for _ in $(seq 1 100); do kill -0 "$app" 2> /dev/null || break; sleep 0.1; done
+
+# "tintaro pick": no window of its own. The pointer waits elsewhere until
+# the loupe shows the capture window is up, then goes to the pixel.
+pointer move 900 700
+./tintaro pick --to html > pick.out 2>> tintaro.log &
+picker=$!
+for _ in $(seq 1 100); do
+    pointer move 901 700 && pointer move 900 700
+    shot "$XDG_RUNTIME_DIR/now.png" && [ "$(probe file-pixel "$XDG_RUNTIME_DIR/now.png" 921 721)" = "$(encoded 895 695)" ] && break
+    sleep 0.1
+done
+pointer move 611 333
+pointer click 611 333
+rc=0
+for _ in $(seq 1 100); do kill -0 "$picker" 2> /dev/null || break; sleep 0.1; done
+wait "$picker" || rc=$?
+check "$desktop: tintaro pick prints the pixel" "#$(encoded 611 333) 0" "$(cat pick.out) $rc"
+
+kill "$busy" 2> /dev/null || true
+sleep 0.5
+check "$desktop: no screenshot left under \$HOME" "" "$(find "$HOME" -newer "$XDG_RUNTIME_DIR/before" -type f -iname '*.png' -o -newer "$XDG_RUNTIME_DIR/before" -type f -iname '*.jpg')"
+check "$desktop: no sanitizer report" 0 "$(grep -c "ERROR: .*Sanitizer\|runtime error" tintaro.log || true)"
+kill -0 "$compositor" 2> /dev/null || echo "the compositor died" >&2
+[ "$failed" -eq 0 ] || tail -n 8 compositor.log portal.log backend.log pointer.log shots.log tintaro.log >&2
+e2e_finish
