@@ -41,8 +41,7 @@ void ScreenCapture::Start(Quor_Colorpicker* target, const QCursor& cursor)
     // unmapped rather than minimised: every window manager honours that, while
     // tiling ones and a bare X server ignore a request to minimise, and a
     // minimised window cannot be brought back by its program on Wayland.
-    m_window->hide();
-    WindowGone::WhenGone(m_window, readScreen);
+    WindowGone::Leave(m_window, readScreen);
 }
 
 void ScreenCapture::read(const Screen::Reading& reading)

@@ -26,6 +26,7 @@
 #include "widgets/DesignFonts.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/PictureButton.h"
+#include "widgets/WindowGone.h"
 #include "widgets/MouseArgs.h"
 #include "widgets/Twips.h"
 #include "widgets/zelFrames.h"
@@ -55,6 +56,7 @@ fMain::fMain(QWidget* parent)
 {
     Accessibility::Install();
     setAttribute(Qt::WA_OpaquePaintEvent);
+    WindowGone::Prepare(this);
     setFont(DesignFonts::Font(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(ClientSize);
     setWindowIcon(Artwork::ProgramIcon());

@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QFile>
+#include <functional>
 #include <QtEndian>
 #include <QtTest>
 
@@ -29,15 +30,38 @@ inline QString nameOf(QObject* o, QAccessible::Text t = QAccessible::Name)
     return a ? a->text(t) : QStringLiteral("<none>");
 }
 
+// Runs a function whenever an object receives events of one type.
+class EventWatch : public QObject {
+public:
+    EventWatch(QObject* watched, QEvent::Type type, std::function<void()> seen)
+        : m_type(type)
+        , m_seen(std::move(seen))
+    {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == m_type)
+            m_seen();
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    std::function<void()> m_seen;
+};
+
 class MainWindowFixture {
 protected:
     std::unique_ptr<FakeDesktop> m_desk;
     fMain* m_w = nullptr;
     QWindow* window() const { return m_w->windowHandle(); }
     void click(QWidget* w, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(window(), b, {}, w->mapTo(m_w, QPoint(2, 2))); }
-    void open()
+    // placesWindows false: a desktop where the compositor places windows (Wayland).
+    void open(bool placesWindows = true)
     {
         m_desk = std::make_unique<FakeDesktop>();
+        m_desk->screen.placesWindows = placesWindows;
         QFile f(m_desk->settingsFile());
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(seededFile()) == SetupData::FileSize);
         f.close();

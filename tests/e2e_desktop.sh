@@ -14,12 +14,9 @@
 set -euo pipefail
 
 if [ "${1:-}" != "--session" ]; then
-    home=$(mktemp -d)
-    runtime=$(mktemp -d)
-    chmod 700 "$runtime"
-    trap 'pkill -u "$(stat -c %u "$runtime")" -f "$home/" 2>/dev/null || true; rm -rf "$home" "$runtime"' EXIT
     here=$(dirname "$(readlink -f "$0")")
     source "$here/e2e_common.sh"
+    session_dirs
     cp "$2" "$home/tintaro"
     cp "$3" "$home/screen_probe"
     cp "$4" "$home/kwin_pointer"
@@ -30,14 +27,8 @@ if [ "${1:-}" != "--session" ]; then
     mkdir -p "$home/.local/share/applications" "$home/Pictures"
     printf '[Desktop Entry]\nType=Application\nName=kwin_pointer\nExec=%s\nNoDisplay=true\nX-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n' \
         "$home/kwin_pointer" > "$home/.local/share/applications/kwin_pointer.desktop"
-    suppressions_into "$home"
-    chmod 755 "$home" "$home"/*
     QT_QPA_PLATFORM=offscreen "$3" write-coords "$home/coords.png" 1280 1024
-    if [ "$(id -u)" -eq 0 ]; then
-        chown -R nobody: "$home" "$runtime"
-        exec setpriv --reuid=nobody --regid=nogroup --clear-groups bash "$home/e2e_desktop.sh" --session "$home" "$runtime" "$1" "${5:-5}"
-    fi
-    exec bash "$home/e2e_desktop.sh" --session "$home" "$runtime" "$1" "${5:-5}"
+    session_as_user e2e_desktop.sh "$1" "${5:-4}"
 fi
 export HOME=$2 XDG_RUNTIME_DIR=$3
 desktop=$4 rounds=$5

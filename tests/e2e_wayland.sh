@@ -12,23 +12,14 @@
 set -euo pipefail
 
 if [ "${1:-}" != "--session" ]; then
-    home=$(mktemp -d)
-    runtime=$(mktemp -d)
-    chmod 700 "$runtime"
-    trap 'pkill -u "$(stat -c %u "$runtime")" -f "$home/" 2>/dev/null || true; rm -rf "$home" "$runtime"' EXIT
     # Everything the session needs, where an ordinary user can read it: the
     # source tree may lie in a folder of root's own.
     here=$(dirname "$(readlink -f "$0")")
     source "$here/e2e_common.sh"
+    session_dirs
     cp "$1" "$2" "$3" "$here/e2e_wayland.sh" "$here/e2e_common.sh" "$home/"
-    suppressions_into "$home"
-    chmod 755 "$home" "$home"/*
     QT_QPA_PLATFORM=offscreen "$2" write-coords "$home/bg.png" 800 600
-    if [ "$(id -u)" -eq 0 ]; then
-        chown -R nobody: "$home" "$runtime"
-        exec setpriv --reuid=nobody --regid=nogroup --clear-groups bash "$home/e2e_wayland.sh" --session "$home" "$runtime"
-    fi
-    exec bash "$home/e2e_wayland.sh" --session "$home" "$runtime"
+    session_as_user e2e_wayland.sh
 fi
 export HOME=$2 XDG_RUNTIME_DIR=$3
 cd "$HOME"

@@ -249,6 +249,41 @@ private slots:
         }
     }
 
+    void leavesTheScreenClearedWhereTheCompositorPlacesWindows()
+    {
+        // A compositor may go on showing a window it has unmapped while it
+        // animates it away; so the window is first cleared to nothing, and
+        // hidden once the compositor has drawn that.
+        close();
+        open(false);
+        m_desk->screen.photograph = QImage(640, 480, QImage::Format_RGB32);
+        m_desk->screen.photograph.fill(qRgb(1, 2, 3));
+        const QPoint points[] = {{5, 5}, m_w->cpFore()->mapTo(m_w, QPoint(20, 20)), m_w->lblSample(0)->mapTo(m_w, QPoint(5, 5))};
+        // What the window system was given to show there; cleared is
+        // transparent black, or black where the surface has no alpha (offscreen).
+        auto shown = [&] {
+            const QImage image = m_w->screen()->grabWindow(m_w->winId()).toImage();
+            QList<QRgb> a;
+            for (const QPoint& p : points)
+                a << (image.hasAlphaChannel() && qAlpha(image.pixel(p)) == 0 ? 0u : image.pixel(p) & 0xFFFFFF);
+            return a;
+        };
+        const QList<QRgb> before = shown();
+        QVERIFY(!before.contains(0));
+        QStringList stepsAtHide{"not hidden"};
+        EventWatch watch(m_w, QEvent::Hide, [&] { stepsAtHide = m_desk->screen.steps; });
+        click(m_w->cmdScreen(0));
+        // Not hidden yet, but showing nothing, until the compositor has drawn that.
+        QVERIFY(m_w->isVisible());
+        QCOMPARE(shown(), QList<QRgb>({0, 0, 0}));
+        QTRY_VERIFY(m_w->captureWindow() && m_w->captureWindow()->isVisible());
+        QCOMPARE(stepsAtHide, QStringList());
+        QCOMPARE(m_desk->screen.steps, QStringList({"round trip", "read"}));
+        QTest::keyClick(m_w->captureWindow(), Qt::Key_Escape);
+        QTRY_VERIFY(m_w->isVisible());
+        QTRY_COMPARE(shown(), before); // whole again
+    }
+
     void captureLoupeAndCancel()
     {
         const QRect first(0, 0, 800, 600), second(800, 0, 640, 480);
