@@ -83,3 +83,14 @@ session_as_user() {
     fi
     exec bash "$home/$script" --session "$home" "$runtime" "$@"
 }
+
+# pointer_start COMMAND...: the compositor's remote pointer (wayland_pointer,
+# gnome_pointer.py) as a co-process, its "ready" awaited; pointer click X Y
+# and pointer move X Y then drive it, each answered when taken.
+pointer_start() {
+    coproc POINTER { exec "$@" 2> pointer.log; }
+    pids+=("$POINTER_PID")
+    read -r -t 30 -u "${POINTER[0]}" ready || true
+    check "remote pointer" ready "${ready:-}"
+}
+pointer() { echo "$*" >&"${POINTER[1]}" && read -r -t 10 -u "${POINTER[0]}" _; }

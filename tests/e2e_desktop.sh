@@ -3,14 +3,14 @@
 # own compositors and portal backends: GNOME Shell (mutter) or KDE's KWin,
 # each on a private session bus, over a picture whose every pixel encodes
 # its position (GNOME's wallpaper; on KDE a full-screen window). The pointer
-# is the compositor's own remote input (gnome_pointer.py, kwin_pointer).
+# is the compositor's own remote input (gnome_pointer.py, wayland_pointer).
 # While another client keeps the compositor busy taking screenshots, each
 # round clicks From Screen, points where the main window stood and clicks
 # there: the colour taken must be the desktop's, never the window's own.
 # Then "tintaro pick" must print the pixel it is given, and no screenshot
 # may be left anywhere under $HOME.
 # Both desktops refuse to run as root, so as root the session runs as nobody.
-# usage: e2e_desktop.sh gnome|kde TINTARO SCREEN_PROBE KWIN_POINTER [ROUNDS]
+# usage: e2e_desktop.sh gnome|kde TINTARO SCREEN_PROBE WAYLAND_POINTER [ROUNDS]
 set -euo pipefail
 
 if [ "${1:-}" != "--session" ]; then
@@ -19,14 +19,14 @@ if [ "${1:-}" != "--session" ]; then
     session_dirs
     cp "$2" "$home/tintaro"
     cp "$3" "$home/screen_probe"
-    cp "$4" "$home/kwin_pointer"
+    cp "$4" "$home/wayland_pointer"
     cp "$here/e2e_desktop.sh" "$here/e2e_common.sh" "$here/gnome_pointer.py" "$here/portal_shot.py" "$here/shell_shot.py" "$home/"
     # KWin carries a file capability that a container may not grant; a
     # copy has none. KWin lends fake input to programs its desktop files name.
     cp /usr/bin/kwin_wayland "$home/"
     mkdir -p "$home/.local/share/applications" "$home/Pictures"
-    printf '[Desktop Entry]\nType=Application\nName=kwin_pointer\nExec=%s\nNoDisplay=true\nX-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n' \
-        "$home/kwin_pointer" > "$home/.local/share/applications/kwin_pointer.desktop"
+    printf '[Desktop Entry]\nType=Application\nName=wayland_pointer\nExec=%s\nNoDisplay=true\nX-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n' \
+        "$home/wayland_pointer" > "$home/.local/share/applications/wayland_pointer.desktop"
     QT_QPA_PLATFORM=offscreen "$3" write-coords "$home/coords.png" 1280 1024
     session_as_user e2e_desktop.sh "$1" "${5:-4}"
 fi
@@ -89,22 +89,18 @@ if [ "$desktop" = gnome ]; then
         sleep 0.1
     done
     /usr/libexec/xdg-desktop-portal-gnome > backend.log 2>&1 & started
-    coproc POINTER { exec /usr/bin/python3 gnome_pointer.py 2> pointer.log; }
+    pointer_start /usr/bin/python3 gnome_pointer.py
 else
     QT_QPA_PLATFORM=wayland /usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde > backend.log 2>&1 & started
     QT_QPA_PLATFORM=wayland ./screen_probe coords 0 0 0 0 > coords.log 2>&1 & started
-    coproc POINTER { exec "$HOME/kwin_pointer" 2> pointer.log; }
+    pointer_start "$HOME/wayland_pointer"
 fi
-pids+=("$POINTER_PID")
 if [ "$desktop" = gnome ]; then
     gdbus wait --session --timeout 60 org.freedesktop.impl.portal.desktop.gnome
 else
     gdbus wait --session --timeout 60 org.freedesktop.impl.portal.desktop.kde
 fi
 /usr/libexec/xdg-desktop-portal > portal.log 2>&1 & started
-read -r -t 30 -u "${POINTER[0]}" ready || true
-check "$desktop: remote pointer" ready "${ready:-}"
-pointer() { echo "$*" >&"${POINTER[1]}" && read -r -t 10 -u "${POINTER[0]}" _; }
 
 # shot FILE: the screen, kept outside $HOME. On GNOME straight from the
 # shell under a name of the test's own, so it never collides with the

@@ -3,12 +3,12 @@
 # whose every pixel encodes its position, the desktop portal (with its wlr
 # backend, PipeWire, and the gtk backend that the portal needs for Access)
 # on a private session bus, and the program on Qt's Wayland plugin. The
-# pointer is a virtual one, driven through sway's IPC. Two picks must give
+# pointer is a virtual one (wayland_pointer). Two picks must give
 # exactly their pixels, and the main window must be back after each; then
 # "tintaro pick" must print the pixel it is given; last, the colours chosen
 # must be saved when the compositor dies.
 # sway refuses to run as root, so as root the session runs as nobody.
-# usage: e2e_wayland.sh TINTARO SCREEN_PROBE VIRTUAL_POINTER
+# usage: e2e_wayland.sh TINTARO SCREEN_PROBE WAYLAND_POINTER
 set -euo pipefail
 
 if [ "${1:-}" != "--session" ]; then
@@ -55,13 +55,10 @@ sleep 0.5
 /usr/libexec/xdg-desktop-portal-gtk > portal-gtk.log 2>&1 & started
 sleep 0.5
 /usr/libexec/xdg-desktop-portal > portal.log 2>&1 & started
-./virtual_pointer > pointer.log 2>&1 & started
 sleep 1
+pointer_start ./wayland_pointer
 
-click() {
-    swaymsg "seat - cursor set $1 $2" > /dev/null && sleep 0.2
-    swaymsg 'seat - cursor press button1' > /dev/null && swaymsg 'seat - cursor release button1' > /dev/null
-}
+click() { pointer click "$1" "$2"; }
 # "name x y visible" of each of the program's windows.
 windows() {
     swaymsg -t get_tree | python3 -c '
