@@ -39,7 +39,7 @@ QString PhotographFile(const QVariantMap& results)
 bool MadeSince(const QString& file, const QDateTime& asked)
 {
     const QFileInfo info(file);
-    if (file.isEmpty() || info.isSymLink() || !info.isFile())
+    if (file.isEmpty() || !info.isFile())
         return false;
     // Where the file system keeps no birth time, the last change of the
     // file's metadata is the closest: creating the file changes it.

@@ -140,7 +140,7 @@ check "$desktop: the desktop shows the picture" none "$desk"
 
 touch "$XDG_RUNTIME_DIR/before"
 # Another client photographs the screen over and over meanwhile.
-(while :; do busy_shot "$XDG_RUNTIME_DIR/busy.png" || sleep 0.1; done) &
+(while [ ! -e "$XDG_RUNTIME_DIR/calm" ]; do busy_shot "$XDG_RUNTIME_DIR/busy.png" || sleep 0.1; done) &
 busy=$!
 pids+=("$busy")
 
@@ -200,8 +200,8 @@ for _ in $(seq 1 100); do kill -0 "$picker" 2> /dev/null || break; sleep 0.1; do
 wait "$picker" || rc=$?
 check "$desktop: tintaro pick prints the pixel" "#$(encoded 611 333) 0" "$(cat pick.out) $rc"
 
-kill "$busy" 2> /dev/null || true
-sleep 0.5
+touch "$XDG_RUNTIME_DIR/calm" # the photographer's last shot is put away first
+wait "$busy" || true
 check "$desktop: no screenshot left under \$HOME" "" "$(find "$HOME" -newer "$XDG_RUNTIME_DIR/before" -type f -iname '*.png' -o -newer "$XDG_RUNTIME_DIR/before" -type f -iname '*.jpg')"
 check "$desktop: no sanitizer report" 0 "$(grep -c "ERROR: .*Sanitizer\|runtime error" tintaro.log || true)"
 kill -0 "$compositor" 2> /dev/null || echo "the compositor died" >&2
