@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# "From Screen" on the two desktops most people run, headless, with their
-# own compositors and portal backends: GNOME Shell (mutter) or KDE's KWin,
-# each on a private session bus, over a picture whose every pixel encodes
-# its position (GNOME's wallpaper; on KDE a full-screen window). The pointer
-# is the compositor's own remote input (gnome_pointer.py, wayland_pointer).
-# While another client keeps the compositor busy taking screenshots, each
-# round clicks From Screen, points where the main window stood and clicks
-# there: the colour taken must be the desktop's, never the window's own.
-# Then "tintaro pick" must print the pixel it is given, and no screenshot
-# may be left anywhere under $HOME.
-# Both desktops refuse to run as root, so as root the session runs as nobody.
-# usage: e2e_desktop.sh gnome|kde TINTARO SCREEN_PROBE WAYLAND_POINTER [ROUNDS]
+# "From Screen" on Wayland desktops, headless, each with its own compositor
+# and portal backend: GNOME Shell (mutter), KDE's KWin or sway, on a private
+# session bus, over a picture whose every pixel encodes its position (the
+# wallpaper; on KDE a full-screen window). The pointer is the compositor's
+# own remote input (gnome_pointer.py, wayland_pointer). While another client
+# keeps the compositor busy taking screenshots, each round clicks From
+# Screen, points where the main window stood and clicks there: the colour
+# taken must be the desktop's, never the window's own. Then "tintaro pick"
+# must print the pixel it is given, no screenshot may be left anywhere under
+# $HOME, and the colour chosen must be saved when the compositor is killed.
+# No compositor runs as root, so as root the session runs as nobody.
+# usage: e2e_desktop.sh gnome|kde|sway TINTARO SCREEN_PROBE WAYLAND_POINTER [ROUNDS]
 set -euo pipefail
 
 if [ "${1:-}" != "--session" ]; then
@@ -54,34 +54,33 @@ bus system
 DBUS_SESSION_BUS_ADDRESS=$(head -n 1 session.address) DBUS_SYSTEM_BUS_ADDRESS=$(head -n 1 system.address)
 export DBUS_SESSION_BUS_ADDRESS DBUS_SYSTEM_BUS_ADDRESS XDG_SESSION_TYPE=wayland LIBGL_ALWAYS_SOFTWARE=1
 pipewire > pipewire.log 2>&1 & started
+# compositor COMMAND...: starts it and waits for its Wayland socket.
+compositor() {
+    "$@" > compositor.log 2>&1 & started
+    compositor=$!
+    local socket=""
+    for _ in $(seq 1 150); do
+        socket=$(ls "$XDG_RUNTIME_DIR"/wayland-? 2> /dev/null | head -n 1) && [ -S "$socket" ] && break
+        sleep 0.1
+    done
+    export WAYLAND_DISPLAY=${socket##*/}
+}
 
-if [ "$desktop" = gnome ]; then
+# Each desktop: its compositor showing the picture, the services the
+# portal backend needs, the backend, the remote pointer; shot FILE takes
+# the screen into FILE outside $HOME, busy_shot the same for the client
+# that keeps the compositor busy; top is the first row the desktop leaves
+# to windows.
+gnome() {
     export XDG_CURRENT_DESKTOP=GNOME GSETTINGS_BACKEND=keyfile
     mkdir -p .config/glib-2.0/settings
     # No shutter sound: each would leave a connection open in the shell.
     printf "[org/gnome/desktop/background]\npicture-uri='file://%s/coords.png'\npicture-options='wallpaper'\n[org/gnome/desktop/sound]\nevent-sounds=false\n" \
         "$HOME" > .config/glib-2.0/settings/keyfile
-    gnome-shell --headless --wayland --no-x11 --virtual-monitor 1280x1024 > compositor.log 2>&1 & started
-    top=32 # GNOME's top bar
-else
-    # OpenGL compositing (llvmpipe): KWin offers screenshots only then.
-    export XDG_CURRENT_DESKTOP=KDE KWIN_COMPOSE=O2
-    ./kwin_wayland --virtual --width 1280 --height 1024 --no-lockscreen --no-global-shortcuts --no-kactivities \
-        > compositor.log 2>&1 & started
-    top=0
-fi
-compositor=${pids[-1]}
-for _ in $(seq 1 150); do [ -S "$XDG_RUNTIME_DIR/wayland-0" ] && break; sleep 0.1; done
-export WAYLAND_DISPLAY=wayland-0
-# The compositor's screenshot service up before the portal backend asks it.
-if [ "$desktop" = gnome ]; then
+    compositor gnome-shell --headless --wayland --no-x11 --virtual-monitor 1280x1024
     gdbus wait --session --timeout 60 org.gnome.Shell.Screenshot
     gdbus wait --session --timeout 60 org.gnome.Mutter.RemoteDesktop
-else
-    gdbus wait --session --timeout 60 org.kde.KWin
-fi
-/usr/libexec/xdg-permission-store > permissions.log 2>&1 & started
-if [ "$desktop" = gnome ]; then
+    /usr/libexec/xdg-permission-store > permissions.log 2>&1 & started
     # The answer to "Allow Applications to Take Screenshots?", given before.
     for _ in $(seq 1 50); do
         gdbus call --session -d org.freedesktop.impl.portal.PermissionStore -o /org/freedesktop/impl/portal/PermissionStore \
@@ -89,30 +88,46 @@ if [ "$desktop" = gnome ]; then
         sleep 0.1
     done
     /usr/libexec/xdg-desktop-portal-gnome > backend.log 2>&1 & started
-    pointer_start /usr/bin/python3 gnome_pointer.py
-else
-    QT_QPA_PLATFORM=wayland /usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde > backend.log 2>&1 & started
-    QT_QPA_PLATFORM=wayland ./screen_probe coords 0 0 0 0 > coords.log 2>&1 & started
-    pointer_start "$HOME/wayland_pointer"
-fi
-if [ "$desktop" = gnome ]; then
     gdbus wait --session --timeout 60 org.freedesktop.impl.portal.desktop.gnome
-else
-    gdbus wait --session --timeout 60 org.freedesktop.impl.portal.desktop.kde
-fi
-/usr/libexec/xdg-desktop-portal > portal.log 2>&1 & started
-
-# shot FILE: the screen, kept outside $HOME. On GNOME straight from the
-# shell under a name of the test's own, so it never collides with the
-# program's request through the portal; busy_shot: the same for the client
-# that keeps the compositor busy.
-if [ "$desktop" = gnome ]; then
+    pointer_start /usr/bin/python3 gnome_pointer.py
+    # Straight from the shell under names of the test's own: through the
+    # portal every client is one sender, and the shell refuses a second
+    # screenshot from a sender that has one under way.
     shot() { /usr/bin/python3 shell_shot.py org.gnome.Screenshot "$1" 2>> shots.log; }
     busy_shot() { /usr/bin/python3 shell_shot.py org.gnome.SettingsDaemon.MediaKeys "$1" 2>> shots.log; }
-else
+    top=32 # the top bar
+}
+kde() {
+    # OpenGL compositing (llvmpipe): KWin offers screenshots only then.
+    export XDG_CURRENT_DESKTOP=KDE KWIN_COMPOSE=O2
+    compositor ./kwin_wayland --virtual --width 1280 --height 1024 --no-lockscreen --no-global-shortcuts --no-kactivities
+    gdbus wait --session --timeout 60 org.kde.KWin
+    /usr/libexec/xdg-permission-store > permissions.log 2>&1 & started
+    QT_QPA_PLATFORM=wayland /usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde > backend.log 2>&1 & started
+    gdbus wait --session --timeout 60 org.freedesktop.impl.portal.desktop.kde
+    QT_QPA_PLATFORM=wayland ./screen_probe coords 0 0 0 0 > coords.log 2>&1 & started
+    pointer_start ./wayland_pointer
     shot() { /usr/bin/python3 portal_shot.py "$1" 2>> shots.log; }
     busy_shot() { shot "$1"; }
-fi
+    top=0
+}
+sway() {
+    export XDG_CURRENT_DESKTOP=sway WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman
+    printf 'xwayland disable\ndefault_floating_border none\nfor_window [title=".*"] floating enable\noutput * mode 1280x1024 bg %s/coords.png fill\n' \
+        "$HOME" > sway.conf
+    compositor /usr/bin/sway -c sway.conf
+    /usr/libexec/xdg-desktop-portal-wlr > backend.log 2>&1 & started
+    # The portal's Access dialogs come from the gtk backend.
+    /usr/libexec/xdg-desktop-portal-gtk > backend-gtk.log 2>&1 & started
+    gdbus wait --session --timeout 60 org.freedesktop.impl.portal.desktop.wlr
+    pointer_start ./wayland_pointer
+    shot() { grim "$1" 2>> shots.log; }
+    busy_shot() { shot "$1"; }
+    top=0
+}
+"$desktop"
+/usr/libexec/xdg-desktop-portal > portal.log 2>&1 & started
+
 encoded() { printf '%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $((($1 >> 8 & 15) | ($2 >> 8 & 15) << 4)); }
 # The main window's rectangle "X Y W H": what differs from the picture,
 # the pointer parked in the bottom-right corner, below the last rows looked at.
@@ -203,7 +218,19 @@ check "$desktop: tintaro pick prints the pixel" "#$(encoded 611 333) 0" "$(cat p
 touch "$XDG_RUNTIME_DIR/calm" # the photographer's last shot is put away first
 wait "$busy" || true
 check "$desktop: no screenshot left under \$HOME" "" "$(find "$HOME" -newer "$XDG_RUNTIME_DIR/before" -type f -iname '*.png' -o -newer "$XDG_RUNTIME_DIR/before" -type f -iname '*.jpg')"
-check "$desktop: no sanitizer report" 0 "$(grep -c "ERROR: .*Sanitizer\|runtime error" tintaro.log || true)"
-kill -0 "$compositor" 2> /dev/null || echo "the compositor died" >&2
+
+# The compositor goes away: the colour chosen is saved on the way out.
+./tintaro > lost.log 2>&1 &
+app=$!
+read -r x y <<< "$(main_window)"
+pointer click $((x + 93)) $((y + 209)) # the foreground palette's middle cell: hue 0, saturation and lightness half
+for _ in $(seq 1 100); do # the colour taken, on the screen (the foreground swatch), before the compositor goes
+    shot "$XDG_RUNTIME_DIR/now.png" && [ "$(probe file-pixel "$XDG_RUNTIME_DIR/now.png" $((x + 109)) $((y + 440)))" = BF4040 ] && break
+    sleep 0.1
+done
+kill -KILL "$compositor"
+for _ in $(seq 1 100); do kill -0 "$app" 2> /dev/null || break; sleep 0.1; done
+check "$desktop: saved when the compositor died" 004040bf "$(od -An -tx4 -N4 pvsetup.dat | tr -d ' ')"
+check "$desktop: no sanitizer report" 0 "$(cat tintaro.log lost.log | grep -c "ERROR: .*Sanitizer\|runtime error" || true)"
 [ "$failed" -eq 0 ] || tail -n 8 compositor.log portal.log backend.log pointer.log shots.log tintaro.log >&2
 e2e_finish
