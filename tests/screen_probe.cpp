@@ -44,8 +44,13 @@ namespace {
 QRgb coords(int x, int y) { return qRgb(x & 255, y & 255, ((x >> 8) & 15) | (((y >> 8) & 15) << 4)); }
 
 // A window showing a picture, placed by the program (no window manager runs).
-int show(QGuiApplication& app, const QRect& at, const std::function<QRgb(int, int)>& colour)
+// An empty rectangle: the whole screen, full-screen, for compositors that
+// place windows themselves.
+int show(QGuiApplication& app, QRect at, const std::function<QRgb(int, int)>& colour)
 {
+    const bool whole = at.isEmpty();
+    if (whole)
+        at = QGuiApplication::primaryScreen()->geometry();
     QImage picture(at.size(), QImage::Format_RGB32);
     for (int y = 0; y < at.height(); ++y)
         for (int x = 0; x < at.width(); ++x)
@@ -57,7 +62,7 @@ int show(QGuiApplication& app, const QRect& at, const std::function<QRgb(int, in
     shown.picture = picture;
     shown.setFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
     shown.setGeometry(at);
-    shown.show();
+    whole ? shown.showFullScreen() : shown.show();
     return app.exec();
 }
 
@@ -74,25 +79,6 @@ int stranger(const QImage& picture, int top, int bottom)
     else
         std::printf("%d %d %d %d\n", found.x(), found.y(), found.width(), found.height());
     return picture.isNull() ? 1 : 0;
-}
-
-// The coords picture over the whole screen, full-screen: where the
-// compositor places windows, that is the one place known beforehand.
-int showFullScreen(QGuiApplication& app)
-{
-    struct Painter : QRasterWindow {
-        void paintEvent(QPaintEvent*) override
-        {
-            QImage picture(size() * devicePixelRatio(), QImage::Format_RGB32);
-            for (int y = 0; y < picture.height(); ++y)
-                for (int x = 0; x < picture.width(); ++x)
-                    picture.setPixel(x, y, coords(x, y));
-            picture.setDevicePixelRatio(devicePixelRatio());
-            QPainter(this).drawImage(0, 0, picture);
-        }
-    } shown;
-    shown.showFullScreen();
-    return app.exec();
 }
 
 // The swatch: a press and a move drag its colour; a drop is printed.
@@ -158,8 +144,6 @@ int main(int argc, char** argv)
         const QRgb solid = 0xFF000000 | args.value(6).toUInt(nullptr, 16);
         if (args[1] == QLatin1String("solid"))
             return show(app, at, [solid](int, int) { return solid; });
-        if (at.isEmpty())
-            return showFullScreen(app);
         return show(app, at, coords);
     }
     if (args.size() >= 5 && args[1] == QLatin1String("stranger"))

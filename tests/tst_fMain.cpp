@@ -201,10 +201,10 @@ private slots:
 
     void fromScreenFillsOnlyItsPickerAndBringsTheWindowBack()
     {
-        // picker, device pixel ratio, whether the program places windows (X11) or not (Wayland)
-        const std::tuple<int, double, bool> rows[] = {{1, 1.0, true}, {0, 1.0, true}, {1, 2.0, true}, {0, 1.0, false}};
-        for (int i = 0; i < 4; ++i) {
-            const auto& [button, ratio, places] = rows[i];
+        // picker, device pixel ratio
+        const std::tuple<int, double> rows[] = {{1, 1.0}, {0, 1.0}, {1, 2.0}};
+        for (int i = 0; i < 3; ++i) {
+            const auto& [button, ratio] = rows[i];
             m_desk->screen.steps.clear();
             QImage photo(QSize(640, 480) * ratio, QImage::Format_RGB32);
             for (int y = 0; y < photo.height(); ++y)
@@ -212,7 +212,6 @@ private slots:
                     photo.setPixel(x, y, qRgb(x % 256, y % 256, 77));
             photo.setDevicePixelRatio(ratio);
             m_desk->screen.photograph = photo;
-            m_desk->screen.placesWindows = places;
             Quor_Colorpicker* target = button == 0 ? m_w->cpFore() : m_w->cpBack();
             Quor_Colorpicker* other = button == 0 ? m_w->cpBack() : m_w->cpFore();
             const OLE_COLOR otherBefore = other->Color();

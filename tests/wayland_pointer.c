@@ -6,7 +6,8 @@
 //     click X Y      moves the pointer to (X, Y) and clicks the left button
 //     move X Y       moves the pointer only
 // and answers each with "ok" once the compositor has taken it. The first
-// line it prints is "ready". The protocols' interfaces are written out
+// line it prints is "ready". usage: wayland_pointer WIDTH HEIGHT (the
+// screen's size, over which wlroots spreads absolute positions) The protocols' interfaces are written out
 // (their XML is not needed to build).
 #include <stdio.h>
 #include <string.h>
@@ -36,23 +37,7 @@ enum { VirtualMotionAbsolute = 1, VirtualButton = 2, VirtualFrame = 4 };
 
 static struct wl_proxy *fake, *manager, *virtual_pointer;
 static struct wl_seat* seat;
-static struct wl_output* output;
-static int width, height; // of the first output, in pixels
-
-static void mode(void* data, struct wl_output* o, uint32_t flags, int32_t w, int32_t h, int32_t refresh)
-{
-    (void)data, (void)o, (void)refresh;
-    if (flags & WL_OUTPUT_MODE_CURRENT)
-        width = w, height = h;
-}
-static void geometry(void* d, struct wl_output* o, int32_t x, int32_t y, int32_t pw, int32_t ph, int32_t s, const char* m,
-                     const char* n, int32_t t)
-{
-    (void)d, (void)o, (void)x, (void)y, (void)pw, (void)ph, (void)s, (void)m, (void)n, (void)t;
-}
-static void nothing(void* data, struct wl_output* o) { (void)data, (void)o; }
-static void scale(void* data, struct wl_output* o, int32_t factor) { (void)data, (void)o, (void)factor; }
-static const struct wl_output_listener output_listener = {.geometry = geometry, .mode = mode, .done = nothing, .scale = scale};
+static int width, height; // of the screen, from the command line
 
 static void global(void* data, struct wl_registry* registry, uint32_t name, const char* interface, uint32_t version)
 {
@@ -63,10 +48,6 @@ static void global(void* data, struct wl_registry* registry, uint32_t name, cons
         manager = wl_registry_bind(registry, name, &manager_interface, 1);
     else if (strcmp(interface, "wl_seat") == 0 && !seat)
         seat = wl_registry_bind(registry, name, &wl_seat_interface, 1);
-    else if (strcmp(interface, "wl_output") == 0 && !output) {
-        output = wl_registry_bind(registry, name, &wl_output_interface, 2);
-        wl_output_add_listener(output, &output_listener, NULL);
-    }
 }
 static void global_remove(void* data, struct wl_registry* registry, uint32_t name) { (void)data, (void)registry, (void)name; }
 static const struct wl_registry_listener listener = {global, global_remove};
@@ -88,17 +69,18 @@ static void button(int pressed)
         wl_proxy_marshal(virtual_pointer, VirtualButton, 0, 0x110, pressed), wl_proxy_marshal(virtual_pointer, VirtualFrame);
 }
 
-int main(void)
+int main(int argc, char** argv)
 {
+    if (argc != 3 || sscanf(argv[1], "%d", &width) != 1 || sscanf(argv[2], "%d", &height) != 1)
+        return fprintf(stderr, "usage: wayland_pointer WIDTH HEIGHT\n"), 2;
     struct wl_display* display = wl_display_connect(NULL);
     if (!display)
         return fprintf(stderr, "wayland_pointer: no Wayland display\n"), 1;
     wl_registry_add_listener(wl_display_get_registry(display), &listener, NULL);
     wl_display_roundtrip(display);
-    wl_display_roundtrip(display); // the output's mode
     if (fake)
         wl_proxy_marshal(fake, FakeAuthenticate, "wayland_pointer", "end-to-end test");
-    else if (manager && seat && width > 0)
+    else if (manager && seat)
         virtual_pointer = wl_proxy_marshal_constructor(manager, 0, &virtual_pointer_interface, seat, NULL);
     else
         return fprintf(stderr, "wayland_pointer: the compositor lends no pointer\n"), 1;
