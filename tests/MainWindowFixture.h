@@ -8,7 +8,6 @@
 
 #include <QAccessible>
 #include <QFile>
-#include <functional>
 #include <QtEndian>
 #include <QtTest>
 
@@ -29,27 +28,6 @@ inline QString nameOf(QObject* o, QAccessible::Text t = QAccessible::Name)
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
     return a ? a->text(t) : QStringLiteral("<none>");
 }
-
-// Runs a function whenever an object receives events of one type.
-class EventWatch : public QObject {
-public:
-    EventWatch(QObject* watched, QEvent::Type type, std::function<void()> seen)
-        : m_type(type)
-        , m_seen(std::move(seen))
-    {
-        watched->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == m_type)
-            m_seen();
-        return false;
-    }
-
-private:
-    QEvent::Type m_type;
-    std::function<void()> m_seen;
-};
 
 class MainWindowFixture {
 protected:

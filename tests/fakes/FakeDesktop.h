@@ -128,14 +128,15 @@ struct FakeScreen : Screen {
     std::optional<OLE_COLOR> picked;
     QString failure;
     bool placesWindows = true;
-    QStringList steps; // "round trip" and "read", in the order asked
+    QStringList steps; // "round trip" and "read, N shown" (windows on the screen then), in the order asked
     QRect primaryGeometry() const override { return geometry; }
     QRect desktopGeometry() const override { return geometry; }
     bool clientPlacesWindows() const override { return placesWindows; }
     void RoundTrip() override { steps << "round trip"; }
     void Read(std::function<void(const Reading&)> done) override
     {
-        steps << "read";
+        const QWindowList all = QGuiApplication::topLevelWindows();
+        steps << QStringLiteral("read, %1 shown").arg(std::count_if(all.begin(), all.end(), [](QWindow* w) { return w->isVisible(); }));
         QTimer::singleShot(0, [done = std::move(done), r = Reading{photograph, geometry, picked, photograph.isNull() && !picked ? failure : QString()}] { done(r); });
     }
 };
