@@ -14,9 +14,14 @@
 set -euo pipefail
 
 if [ "${1:-}" != "--session" ]; then
+    # Everything the session needs, where an ordinary user can read it: the
+    # source tree may lie in a folder of root's own.
     here=$(dirname "$(readlink -f "$0")")
     source "$here/e2e_common.sh"
-    session_dirs
+    home=$(mktemp -d)
+    runtime=$(mktemp -d)
+    chmod 700 "$runtime"
+    trap 'pkill -u "$(stat -c %u "$runtime")" -f "$home/" 2>/dev/null || true; rm -rf "$home" "$runtime"' EXIT
     cp "$2" "$home/tintaro"
     cp "$3" "$home/screen_probe"
     cp "$4" "$home/wayland_pointer"
@@ -28,7 +33,14 @@ if [ "${1:-}" != "--session" ]; then
     printf '[Desktop Entry]\nType=Application\nName=wayland_pointer\nExec=%s\nNoDisplay=true\nX-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n' \
         "$home/wayland_pointer" > "$home/.local/share/applications/wayland_pointer.desktop"
     QT_QPA_PLATFORM=offscreen "$3" write-coords "$home/coords.png" 1280 1024
-    session_as_user e2e_desktop.sh "$1" "${5:-4}"
+    suppressions_into "$home"
+    chmod 755 "$home" "$home"/*
+    user=()
+    if [ "$(id -u)" -eq 0 ]; then # no compositor runs as root
+        user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+        chown -R nobody: "$home" "$runtime"
+    fi
+    exec "${user[@]}" bash "$home/e2e_desktop.sh" --session "$home" "$runtime" "$1" "${5:-4}"
 fi
 export HOME=$2 XDG_RUNTIME_DIR=$3
 desktop=$4 rounds=$5
@@ -38,6 +50,16 @@ passed=0 failed=0 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
 started() { pids+=("$!"); }
 probe() { QT_QPA_PLATFORM=offscreen ./screen_probe "$@"; }
+# The compositor's remote pointer (wayland_pointer, gnome_pointer.py) as a
+# co-process; pointer click X Y and pointer move X Y drive it, each
+# answered when taken.
+pointer_start() {
+    coproc POINTER { exec "$@" 2> pointer.log; }
+    pids+=("$POINTER_PID")
+    read -r -t 30 -u "${POINTER[0]}" ready || true
+    check "remote pointer" ready "${ready:-}"
+}
+pointer() { echo "$*" >&"${POINTER[1]}" && read -r -t 10 -u "${POINTER[0]}" _; }
 
 # A session bus of its own, and an empty system bus: GNOME Shell asks the
 # system bus for logind and must get a quick "nobody here".
@@ -142,6 +164,19 @@ main_window() {
     done
     echo "none"
 }
+# shows X Y RRGGBB [PX PY]: waits (10 s at most) until the screen shows
+# RRGGBB at (X, Y), first moving the pointer to and fro at (PX, PY) each time
+# (a window learns where the pointer is only when it moves); prints what it saw.
+shows() {
+    local seen=""
+    for _ in $(seq 1 100); do
+        [ -z "${4:-}" ] || { pointer move $(($4 + 1)) "$5" && pointer move "$4" "$5"; }
+        shot "$XDG_RUNTIME_DIR/now.png" && seen=$(probe file-pixel "$XDG_RUNTIME_DIR/now.png" "$1" "$2")
+        [ "$seen" = "$3" ] && break
+        sleep 0.1
+    done
+    echo "$seen"
+}
 # GNOME Shell starts in its overview; Escape leaves it.
 desk=""
 pointer move 1279 1023
@@ -174,15 +209,9 @@ for round in $(seq 1 "$rounds"); do
     # button: the top-left cell magnifies the pixel 5 up and 5 left.
     bx=$((x + 272 + 17 + 40)) by=$((y + 106 + 270 + 10))
     pointer click "$bx" "$by"
-    want=$(encoded $((bx - 5)) $((by - 5))) seen=""
-    for _ in $(seq 1 100); do
-        # The window learns where the pointer is only when it moves.
-        pointer move $((bx + 1)) "$by" && pointer move "$bx" "$by"
-        shot "$XDG_RUNTIME_DIR/now.png" && seen=$(probe file-pixel "$XDG_RUNTIME_DIR/now.png" $((bx + 21)) $((by + 21)))
-        [ "$seen" = "$want" ] && break
-        sleep 0.1
-    done
-    check "$desktop round $round: the photograph shows the desktop where the window was" "$want" "$seen"
+    want=$(encoded $((bx - 5)) $((by - 5)))
+    check "$desktop round $round: the photograph shows the desktop where the window was" "$want" \
+        "$(shows $((bx + 21)) $((by + 21)) "$want" "$bx" "$by")"
     # A click inside the window's own area, somewhere else each round.
     px=$((x + 40 + round * 17 % 180)) py=$((y + 150 + round * 11 % 100))
     want=$(encoded "$px" "$py")
@@ -201,11 +230,7 @@ for _ in $(seq 1 100); do kill -0 "$app" 2> /dev/null || break; sleep 0.1; done
 pointer move 900 700
 ./tintaro pick --to html > pick.out 2>> tintaro.log &
 picker=$!
-for _ in $(seq 1 100); do
-    pointer move 901 700 && pointer move 900 700
-    shot "$XDG_RUNTIME_DIR/now.png" && [ "$(probe file-pixel "$XDG_RUNTIME_DIR/now.png" 921 721)" = "$(encoded 895 695)" ] && break
-    sleep 0.1
-done
+shows 921 721 "$(encoded 895 695)" 900 700 > /dev/null
 pointer move 611 333
 pointer click 611 333
 rc=0
@@ -222,10 +247,7 @@ check "$desktop: no screenshot left under \$HOME" "" "$(find "$HOME" -newer "$XD
 app=$!
 read -r x y <<< "$(main_window)"
 pointer click $((x + 93)) $((y + 209)) # the foreground palette's middle cell: hue 0, saturation and lightness half
-for _ in $(seq 1 100); do # the colour taken, on the screen (the foreground swatch), before the compositor goes
-    shot "$XDG_RUNTIME_DIR/now.png" && [ "$(probe file-pixel "$XDG_RUNTIME_DIR/now.png" $((x + 109)) $((y + 440)))" = BF4040 ] && break
-    sleep 0.1
-done
+shows $((x + 109)) $((y + 440)) BF4040 > /dev/null # the colour taken, on the foreground swatch, before the compositor goes
 kill -KILL "$compositor"
 for _ in $(seq 1 100); do kill -0 "$app" 2> /dev/null || break; sleep 0.1; done
 check "$desktop: saved when the compositor died" 004040bf "$(od -An -tx4 -N4 pvsetup.dat | tr -d ' ')"

@@ -258,13 +258,11 @@ private slots:
         m_desk->screen.photograph = QImage(640, 480, QImage::Format_RGB32);
         m_desk->screen.photograph.fill(qRgb(1, 2, 3));
         const QPoint points[] = {{5, 5}, m_w->cpFore()->mapTo(m_w, QPoint(20, 20)), m_w->lblSample(0)->mapTo(m_w, QPoint(5, 5))};
-        // What the window system was given to show there; cleared is
-        // transparent black, or black where the surface has no alpha (offscreen).
-        auto shown = [&] {
+        auto shown = [&] { // what the window system was given to show there; cleared is (transparent) black
             const QImage image = m_w->screen()->grabWindow(m_w->winId()).toImage();
             QList<QRgb> a;
             for (const QPoint& p : points)
-                a << (image.hasAlphaChannel() && qAlpha(image.pixel(p)) == 0 ? 0u : image.pixel(p) & 0xFFFFFF);
+                a << (image.pixel(p) & 0xFFFFFF);
             return a;
         };
         const QList<QRgb> before = shown();
