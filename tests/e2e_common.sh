@@ -59,3 +59,38 @@ suppressions_into() {
         export LSAN_OPTIONS
     fi
 }
+
+
+# For a script that runs a whole desktop session: session_dirs makes $home
+# and $runtime (removed at exit, with every process started from $home);
+# then, with what the session needs in $home, session_as_user SCRIPT ARGS
+# runs SCRIPT --session $home $runtime ARGS there as the user nobody when
+# run as root (no compositor runs as root), otherwise as it is.
+session_dirs() {
+    home=$(mktemp -d)
+    runtime=$(mktemp -d)
+    chmod 700 "$runtime"
+    trap 'pkill -u "$(stat -c %u "$runtime")" -f "$home/" 2>/dev/null || true; rm -rf "$home" "$runtime"' EXIT
+}
+session_as_user() {
+    local script=$1
+    shift
+    suppressions_into "$home"
+    chmod 755 "$home" "$home"/*
+    if [ "$(id -u)" -eq 0 ]; then
+        chown -R nobody: "$home" "$runtime"
+        exec setpriv --reuid=nobody --regid=nogroup --clear-groups bash "$home/$script" --session "$home" "$runtime" "$@"
+    fi
+    exec bash "$home/$script" --session "$home" "$runtime" "$@"
+}
+
+# pointer_start COMMAND...: the compositor's remote pointer (wayland_pointer,
+# gnome_pointer.py) as a co-process, its "ready" awaited; pointer click X Y
+# and pointer move X Y then drive it, each answered when taken.
+pointer_start() {
+    coproc POINTER { exec "$@" 2> pointer.log; }
+    pids+=("$POINTER_PID")
+    read -r -t 30 -u "${POINTER[0]}" ready || true
+    check "remote pointer" ready "${ready:-}"
+}
+pointer() { echo "$*" >&"${POINTER[1]}" && read -r -t 10 -u "${POINTER[0]}" _; }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # "From Screen" on Wayland desktops, headless, each with its own compositor
-# and portal backend: GNOME Shell (mutter), KDE's KWin or sway, on a private
+# and portal backend: GNOME Shell (mutter) or KDE's KWin, on a private
 # session bus, over a picture whose every pixel encodes its position (the
 # wallpaper; on KDE a full-screen window). The pointer is the compositor's
 # own remote input (gnome_pointer.py, wayland_pointer). While another client
@@ -10,7 +10,7 @@
 # must print the pixel it is given, no screenshot may be left anywhere under
 # $HOME, and the colour chosen must be saved when the compositor is killed.
 # No compositor runs as root, so as root the session runs as nobody.
-# usage: e2e_desktop.sh gnome|kde|sway TINTARO SCREEN_PROBE WAYLAND_POINTER [ROUNDS]
+# usage: e2e_desktop.sh gnome|kde TINTARO SCREEN_PROBE WAYLAND_POINTER [ROUNDS]
 set -euo pipefail
 
 if [ "${1:-}" != "--session" ]; then
@@ -18,10 +18,7 @@ if [ "${1:-}" != "--session" ]; then
     # source tree may lie in a folder of root's own.
     here=$(dirname "$(readlink -f "$0")")
     source "$here/e2e_common.sh"
-    home=$(mktemp -d)
-    runtime=$(mktemp -d)
-    chmod 700 "$runtime"
-    trap 'pkill -u "$(stat -c %u "$runtime")" -f "$home/" 2>/dev/null || true; rm -rf "$home" "$runtime"' EXIT
+    session_dirs
     cp "$2" "$home/tintaro"
     cp "$3" "$home/screen_probe"
     cp "$4" "$home/wayland_pointer"
@@ -33,14 +30,7 @@ if [ "${1:-}" != "--session" ]; then
     printf '[Desktop Entry]\nType=Application\nName=wayland_pointer\nExec=%s\nNoDisplay=true\nX-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n' \
         "$home/wayland_pointer" > "$home/.local/share/applications/wayland_pointer.desktop"
     QT_QPA_PLATFORM=offscreen "$3" write-coords "$home/coords.png" 1280 1024
-    suppressions_into "$home"
-    chmod 755 "$home" "$home"/*
-    user=()
-    if [ "$(id -u)" -eq 0 ]; then # no compositor runs as root
-        user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-        chown -R nobody: "$home" "$runtime"
-    fi
-    exec "${user[@]}" bash "$home/e2e_desktop.sh" --session "$home" "$runtime" "$1" "${5:-4}"
+    session_as_user e2e_desktop.sh "$1" "${5:-4}"
 fi
 export HOME=$2 XDG_RUNTIME_DIR=$3
 desktop=$4 rounds=$5
@@ -50,16 +40,6 @@ passed=0 failed=0 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
 started() { pids+=("$!"); }
 probe() { QT_QPA_PLATFORM=offscreen ./screen_probe "$@"; }
-# The compositor's remote pointer (wayland_pointer, gnome_pointer.py) as a
-# co-process; pointer click X Y and pointer move X Y drive it, each
-# answered when taken.
-pointer_start() {
-    coproc POINTER { exec "$@" 2> pointer.log; }
-    pids+=("$POINTER_PID")
-    read -r -t 30 -u "${POINTER[0]}" ready || true
-    check "remote pointer" ready "${ready:-}"
-}
-pointer() { echo "$*" >&"${POINTER[1]}" && read -r -t 10 -u "${POINTER[0]}" _; }
 
 # A session bus of its own, and an empty system bus: GNOME Shell asks the
 # system bus for logind and must get a quick "nobody here".
@@ -130,23 +110,9 @@ kde() {
     QT_QPA_PLATFORM=wayland ./screen_probe coords 0 0 0 0 > coords.log 2>&1 & started
     pointer_start ./wayland_pointer 1280 1024
     shot() { /usr/bin/python3 portal_shot.py "$1" 2>> shots.log; }
-    busy_shot() { shot "$1"; }
     top=0
 }
-sway() {
-    export XDG_CURRENT_DESKTOP=sway WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman
-    printf 'xwayland disable\ndefault_floating_border none\nfor_window [title=".*"] floating enable\noutput * mode 1280x1024 bg %s/coords.png fill\n' \
-        "$HOME" > sway.conf
-    compositor /usr/bin/sway -c sway.conf
-    /usr/libexec/xdg-desktop-portal-wlr > backend.log 2>&1 & started
-    # The portal's Access dialogs come from the gtk backend.
-    /usr/libexec/xdg-desktop-portal-gtk > backend-gtk.log 2>&1 & started
-    gdbus wait --session --timeout 60 org.freedesktop.impl.portal.desktop.wlr
-    pointer_start ./wayland_pointer 1280 1024
-    shot() { grim "$1" 2>> shots.log; }
-    busy_shot() { shot "$1"; }
-    top=0
-}
+busy_shot() { shot "$1"; }
 "$desktop"
 /usr/libexec/xdg-desktop-portal > portal.log 2>&1 & started
 
@@ -178,15 +144,14 @@ shows() {
     echo "$seen"
 }
 # GNOME Shell starts in its overview; Escape leaves it.
-desk=""
 pointer move 1279 1023
 for _ in $(seq 1 100); do
     shot "$XDG_RUNTIME_DIR/now.png" && desk=$(probe stranger "$XDG_RUNTIME_DIR/now.png" "$top" 1000)
-    [ "$desk" = none ] && break
+    [ "${desk:-}" = none ] && break
     [ "$desktop" = gnome ] && pointer key 1
     sleep 0.2
 done
-check "$desktop: the desktop shows the picture" none "$desk"
+check "$desktop: the desktop shows the picture" none "${desk:-}"
 
 touch "$XDG_RUNTIME_DIR/before"
 # Another client photographs the screen over and over meanwhile.
@@ -215,7 +180,7 @@ for round in $(seq 1 "$rounds"); do
     # A click inside the window's own area, somewhere else each round.
     px=$((x + 40 + round * 17 % 180)) py=$((y + 150 + round * 11 % 100))
     want=$(encoded "$px" "$py")
-    pointer move "$px" "$py"
+    pointer move "$px" "$py" # into the capture window first: the press alone may come before its entry
     pointer click "$px" "$py"
     read -r x y <<< "$(main_window)"
     taken=none
@@ -223,7 +188,7 @@ for round in $(seq 1 "$rounds"); do
     check "$desktop round $round: the colour taken" "$want" "$taken"
 done
 kill -TERM "$app"
-for _ in $(seq 1 100); do kill -0 "$app" 2> /dev/null || break; sleep 0.1; done
+wait "$app" || true
 
 # "tintaro pick": no window of its own. The pointer waits elsewhere until
 # the loupe shows the capture window is up, then goes to the pixel.
@@ -231,10 +196,8 @@ pointer move 900 700
 ./tintaro pick --to html > pick.out 2>> tintaro.log &
 picker=$!
 shows 921 721 "$(encoded 895 695)" 900 700 > /dev/null
-pointer move 611 333
 pointer click 611 333
 rc=0
-for _ in $(seq 1 100); do kill -0 "$picker" 2> /dev/null || break; sleep 0.1; done
 wait "$picker" || rc=$?
 check "$desktop: tintaro pick prints the pixel" "#$(encoded 611 333) 0" "$(cat pick.out) $rc"
 
@@ -249,7 +212,7 @@ read -r x y <<< "$(main_window)"
 pointer click $((x + 93)) $((y + 209)) # the foreground palette's middle cell: hue 0, saturation and lightness half
 shows $((x + 109)) $((y + 440)) BF4040 > /dev/null # the colour taken, on the foreground swatch, before the compositor goes
 kill -KILL "$compositor"
-for _ in $(seq 1 100); do kill -0 "$app" 2> /dev/null || break; sleep 0.1; done
+wait "$app" || true
 check "$desktop: saved when the compositor died" 004040bf "$(od -An -tx4 -N4 pvsetup.dat | tr -d ' ')"
 check "$desktop: no sanitizer report" 0 "$(cat tintaro.log lost.log | grep -c "ERROR: .*Sanitizer\|runtime error" || true)"
 [ "$failed" -eq 0 ] || tail -n 8 compositor.log portal.log backend.log pointer.log shots.log tintaro.log >&2
