@@ -28,7 +28,12 @@ void ScreenCapture::Start(Quor_Colorpicker* target, const QCursor& cursor)
     m_cursor = cursor;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto readScreen = [guard = QPointer<ScreenCapture>(this)] {
-        platform().screen->Read([guard](const Screen::Reading& reading) {
+        // Where the screen shows through it, the capture window is up at once,
+        // the screen unchanged in it, and the photograph is taken behind it.
+        Screen& screen = *platform().screen;
+        if (guard && screen.showsThrough())
+            guard->windowFor(true)->ShowOver(screen.desktopGeometry());
+        screen.Read([guard](const Screen::Reading& reading) {
             if (guard)
                 guard->read(reading);
         });
@@ -44,21 +49,35 @@ void ScreenCapture::Start(Quor_Colorpicker* target, const QCursor& cursor)
     WindowGone::Leave(m_window, readScreen);
 }
 
+fScreen* ScreenCapture::windowFor(bool anew)
+{
+    if (!m_screen) {
+        m_screen = std::make_unique<fScreen>();
+        connect(m_screen.get(), &fScreen::finished, this,
+                [this](bool taken, OLE_COLOR colour) { emit finished(taken, colour, QString()); });
+    }
+    if (anew) {
+        m_screen->setTarget(m_target);
+        m_screen->setCursor(m_cursor);
+    }
+    return m_screen.get();
+}
+
 void ScreenCapture::read(const Screen::Reading& reading)
 {
     m_reading = false;
     QApplication::restoreOverrideCursor();
+    const bool up = m_screen && m_screen->isVisible();
     if (!reading.photograph.isNull()) {
-        if (!m_screen) {
-            m_screen = std::make_unique<fScreen>();
-            connect(m_screen.get(), &fScreen::finished, this,
-                    [this](bool taken, OLE_COLOR colour) { emit finished(taken, colour, QString()); });
-        }
-        m_screen->setTarget(m_target);
-        m_screen->setCursor(m_cursor);
-        m_screen->setPicture(reading.photograph, reading.area);
-        m_screen->ShowOver(reading.area);
+        fScreen* screen = windowFor(!up);
+        screen->setPicture(reading.photograph, reading.area, reading.backdrop);
+        if (!up)
+            screen->ShowOver(reading.area);
         return;
+    }
+    if (up) { // nothing to show: ends without a word of its own
+        m_screen->releaseKeyboard();
+        m_screen->hide();
     }
     if (reading.picked) { // the desktop's own picker chose the pixel
         if (m_target)

@@ -37,6 +37,9 @@ signals:
     void finished(bool taken, OLE_COLOR colour, const QString& failure);
 
 private:
+    // The capture window, made on first use; anew: for this capture's target
+    // and cursor.
+    fScreen* windowFor(bool anew);
     void read(const Screen::Reading& reading);
 
     QPointer<QWidget> m_window;

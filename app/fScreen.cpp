@@ -5,6 +5,7 @@
 #include "platform/Pointer.h"
 #include "platform/QtColour.h"
 #include "platform/Screen.h"
+#include "platform/ScreenBackdrop.h"
 #include "widgets/KeyMoves.h"
 
 #include <QCloseEvent>
@@ -14,6 +15,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -32,11 +34,76 @@ fScreen::fScreen()
     connect(&m_hintTimer, &QTimer::timeout, this, &fScreen::hideHint);
 }
 
-void fScreen::setPicture(const QImage& photograph, const QRect& area)
+void fScreen::setPicture(const QImage& photograph, const QRect& area, std::shared_ptr<ScreenBackdrop> backdrop)
 {
     m_photo = photograph;
     m_area = area;
+    m_backdrop = std::move(backdrop);
+    if (!isVisible())
+        return;
+    // Up already, the screen showing through: the photograph goes behind,
+    // then what is drawn over it, and what was asked meanwhile is done.
+    keepBehind();
     update();
+    showHint();
+    if (m_early) {
+        const std::optional<QPointF> early = std::exchange(m_early, std::nullopt);
+        Picture1_MouseDown(*early);
+    }
+}
+
+QPaintEngine* fScreen::paintEngine() const
+{
+    return m_kept ? nullptr : QWidget::paintEngine();
+}
+
+QPoint fScreen::deviceOffset() const
+{
+    return (QPointF(geometry().topLeft() - m_area.topLeft()) * ratio()).toPoint();
+}
+
+void fScreen::keepBehind()
+{
+    // The window system shows the photograph itself: nothing of this window
+    // is painted, so no window-sized image is drawn, held or sent.
+    winId(); // the native window, to take the photograph as its background
+    // With no photograph yet, where the screen shows through a window that
+    // paints nothing, the window is up at once and the photograph is taken
+    // from behind it: what it shows is the same.
+    const bool throughNow = isVisible() && m_kept; // showing the screen, which the photograph is
+    const bool early = m_photo.isNull() && platform().screen->showsThrough();
+    m_kept = early || (m_backdrop && m_backdrop->ShowBehind(windowHandle(), deviceOffset(), !throughNow));
+    setAttribute(Qt::WA_PaintOnScreen, m_kept);
+    if (m_kept && !m_loupeWindow) {
+        m_loupeWindow = overlay(&fScreen::drawLoupe);
+        m_hintWindow = overlay(&fScreen::drawHint);
+    }
+}
+
+std::unique_ptr<CaptureOverlay> fScreen::overlay(void (fScreen::*draw)(QPainter&) const)
+{
+    return std::make_unique<CaptureOverlay>([this, draw](QPainter& p, const QRect& area) {
+        // The photograph under it first, then what it shows, at this window's
+        // own coordinates.
+        const QPoint origin = mapToGlobal(QPoint(0, 0));
+        p.translate(origin);
+        drawPhoto(p, area.translated(-origin));
+        (this->*draw)(p);
+    });
+}
+
+void fScreen::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (m_kept && m_backdrop) // placed elsewhere by the window manager: the photograph follows
+        m_backdrop->ShowBehind(windowHandle(), deviceOffset());
+}
+
+void fScreen::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_kept && m_backdrop)
+        m_backdrop->ShowBehind(windowHandle(), deviceOffset());
 }
 
 void fScreen::ShowOver(const QRect& area)
@@ -50,29 +117,41 @@ void fScreen::ShowOver(const QRect& area)
     const Screen& screen = *platform().screen;
     const QList<QRect> screens = screen.screenAreas();
     const bool oneScreen = screens.size() <= 1 || screens.contains(area);
-    if (oneScreen || !screen.windowsSpanScreens()) {
-        // Full screen rather than merely screen-sized: above panels, and the
-        // only way to cover a screen where clients cannot place windows.
-        setWindowFlag(Qt::X11BypassWindowManagerHint, false);
-        setGeometry(area);
+    // Full screen rather than merely screen-sized: above panels, and the only
+    // way to cover a screen where clients cannot place windows. Across
+    // several monitors: placed by the program itself, past the window
+    // manager, which would keep it to one; the keyboard comes along. So too
+    // before the photograph, where the screen shows through: a window
+    // manager's frame would be painted first and be what shows.
+    const bool early = m_photo.isNull() && screen.showsThrough();
+    const bool fullScreen = !early && (oneScreen || !screen.windowsSpanScreens());
+    setWindowFlag(Qt::X11BypassWindowManagerHint, !fullScreen);
+    setGeometry(area);
+    keepBehind();
+    if (fullScreen) {
         showFullScreen();
     } else {
-        // Across several monitors: placed by the program itself, past the
-        // window manager, which would keep it to one; the keyboard comes along.
-        setWindowFlag(Qt::X11BypassWindowManagerHint, true);
-        setGeometry(area);
         show();
         raise();
         grabKeyboard();
     }
     activateWindow();
     setFocus();
+    if (!m_photo.isNull())
+        showHint();
+}
+
+void fScreen::showHint()
+{
     // The hint goes across the top of the screen the pointer is on.
     const QRect pointed = screenAround(mapFromGlobal(platform().pointer->cursorPos()));
     m_hintRect = QRect(pointed.left(), pointed.top(), pointed.width(), 28);
     m_hintShown = true;
     m_hintTimer.start(HintMs);
-    update(m_hintRect);
+    if (m_kept)
+        m_hintWindow->ShowAt(global(m_hintRect));
+    else
+        update(m_hintRect);
 }
 
 QRect fScreen::screenAround(QPoint local) const
@@ -100,27 +179,47 @@ void fScreen::hideHint()
         return;
     m_hintShown = false;
     m_hintTimer.stop();
-    update(m_hintRect);
+    if (m_kept)
+        m_hintWindow->hide();
+    else
+        update(m_hintRect);
 }
 
 void fScreen::paintEvent(QPaintEvent* event)
 {
+    if (m_kept) {
+        // Shown, perhaps by a window manager that stacked it over what was
+        // shown before it: the overlays go back on top.
+        for (CaptureOverlay* o : {m_loupeWindow.get(), m_hintWindow.get()})
+            if (o->isVisible())
+                o->raise();
+        return;
+    }
     QPainter p(this);
     const QRect dirty = event->rect();
-    p.fillRect(dirty, Qt::black); // where the photograph is missing or smaller
-    if (!m_photo.isNull()) {
-        // The part of the desktop this window covers, pixel for pixel.
-        const qreal dpr = ratio();
-        const QPointF origin = QPointF(mapToGlobal(QPoint(0, 0)) - m_area.topLeft()) * dpr;
-        p.drawImage(QRectF(dirty), m_photo, QRectF(origin + QPointF(dirty.topLeft()) * dpr, QSizeF(dirty.size()) * dpr));
-    }
+    drawPhoto(p, dirty);
     if (m_loupe.whole().intersects(dirty))
         drawLoupe(p);
-    if (m_hintShown && m_hintRect.intersects(dirty)) {
-        p.fillRect(m_hintRect, QColor(0, 0, 0, 190));
-        p.setPen(Qt::white);
-        p.drawText(m_hintRect, Qt::AlignCenter, CaptureLoupe::Hint());
-    }
+    if (m_hintShown && m_hintRect.intersects(dirty))
+        drawHint(p);
+}
+
+void fScreen::drawPhoto(QPainter& p, const QRect& dirty) const
+{
+    p.fillRect(dirty, Qt::black); // where the photograph is missing or smaller
+    if (m_photo.isNull())
+        return;
+    // The part of the desktop this window covers, pixel for pixel.
+    const qreal dpr = ratio();
+    const QPointF origin = QPointF(mapToGlobal(QPoint(0, 0)) - m_area.topLeft()) * dpr;
+    p.drawImage(QRectF(dirty), m_photo, QRectF(origin + QPointF(dirty.topLeft()) * dpr, QSizeF(dirty.size()) * dpr));
+}
+
+void fScreen::drawHint(QPainter& p) const
+{
+    p.fillRect(m_hintRect, QColor(0, 0, 0, 190));
+    p.setPen(Qt::white);
+    p.drawText(m_hintRect, Qt::AlignCenter, CaptureLoupe::Hint());
 }
 
 void fScreen::drawLoupe(QPainter& p) const
@@ -187,7 +286,10 @@ void fScreen::pointAt(QPoint pixel)
         return;
     const QRect before = m_loupe.whole();
     m_loupe = CaptureLoupe::Place(local, screenAround(local));
-    update(QRegion(before).united(m_loupe.whole()));
+    if (m_kept)
+        m_loupeWindow->ShowAt(global(m_loupe.whole()));
+    else
+        update(QRegion(before).united(m_loupe.whole()));
 }
 
 void fScreen::take()
@@ -198,12 +300,18 @@ void fScreen::take()
 
 void fScreen::Picture1_MouseMove(QPointF global)
 {
+    if (m_photo.isNull())
+        return; // the photograph is on its way
     hideHint();
     SampleAt(global);
 }
 
 void fScreen::Picture1_MouseDown(QPointF global)
 {
+    if (m_photo.isNull()) {
+        m_early = global; // taken as soon as the photograph is there
+        return;
+    }
     SampleAt(global);
     take();
 }
@@ -232,6 +340,8 @@ void fScreen::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
+        if (m_photo.isNull())
+            return Picture1_MouseDown(platform().pointer->cursorPos());
         if (!m_photo.valid(m_pixel))
             SampleAt(platform().pointer->cursorPos());
         take();
@@ -243,6 +353,8 @@ void fScreen::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
+    if (m_photo.isNull())
+        return;
     hideHint();
     if (!m_photo.valid(m_pixel))
         m_pixel = PixelAt(platform().pointer->cursorPos());
@@ -255,7 +367,16 @@ void fScreen::keyPressEvent(QKeyEvent* event)
 
 void fScreen::Form_Unload()
 {
-    m_photo = QImage(); // the photograph goes with the window
+    if (m_kept) {
+        m_loupeWindow->hide();
+        m_hintWindow->hide();
+        m_kept = false;
+        setAttribute(Qt::WA_PaintOnScreen, false);
+    }
+    // The photograph goes with the window, from the program and the server.
+    m_photo = QImage();
+    m_backdrop.reset();
+    m_early.reset();
     m_hintTimer.stop();
     releaseKeyboard();
     emit finished(m_taken, m_taken ? m_pointedColour : m_before);

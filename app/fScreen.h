@@ -1,13 +1,17 @@
 #pragma once
 
 #include "app/CaptureLoupe.h"
+#include "app/CaptureOverlay.h"
 #include "colour/OleColor.h"
 
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
+#include <optional>
 
 class Quor_Colorpicker;
+class ScreenBackdrop;
 
 // The screen capture: a still photograph of the whole desktop shown over
 // it. Moving the pointer sends the pixel under it to the target picker, if
@@ -25,12 +29,15 @@ public:
     void setTarget(Quor_Colorpicker* target) { m_target = target; }
 
     // The photograph, at device pixels (its device pixel ratio set), of the
-    // desktop area given in logical pixels.
-    void setPicture(const QImage& photograph, const QRect& area);
+    // desktop area given in logical pixels; backdrop, the same photograph
+    // kept by the window system, which then draws it in place of this window.
+    void setPicture(const QImage& photograph, const QRect& area, std::shared_ptr<ScreenBackdrop> backdrop = nullptr);
     const QImage& picture() const { return m_photo; }
     // Covers area: full screen where it is one screen, every screen where
     // the window system lets a window span them. Remembers the target
-    // picker's colour, for a cancel.
+    // picker's colour, for a cancel. Where the screen shows through a window
+    // that paints nothing, it may come before the photograph, which is then
+    // taken from behind it; a click meanwhile takes the pixel once it is there.
     void ShowOver(const QRect& area);
     // The photograph's pixel under a point of the desktop (logical, with
     // fractions): the device pixel that contains it.
@@ -43,6 +50,10 @@ public:
     // The magnifier is on unless turned off (the benchmark compares both).
     void setMagnifier(bool on) { m_magnifier = on; }
 
+    // True while the window system draws the photograph behind this window.
+    bool keptByWindowSystem() const { return m_kept; }
+    QPaintEngine* paintEngine() const override;
+
 signals:
     // The capture has ended: taken with the colour taken, or cancelled with
     // the colour the target had before.
@@ -50,6 +61,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -63,6 +76,7 @@ private:
     // loupe follows.
     void pointAt(QPoint pixel);
     void take();
+    void showHint();
     void hideHint();
     void Form_Unload();
     QRect screenAround(QPoint local) const;
@@ -70,11 +84,23 @@ private:
     // top-left corner in device pixels.
     qreal ratio() const;
     QPoint deviceOrigin() const;
+    QPoint deviceOffset() const;
+    void keepBehind();
+    void drawPhoto(QPainter& p, const QRect& dirty) const;
     void drawLoupe(QPainter& p) const;
+    void drawHint(QPainter& p) const;
+    // An overlay drawing part of this window, given in global coordinates.
+    std::unique_ptr<CaptureOverlay> overlay(void (fScreen::*draw)(QPainter&) const);
+    QRect global(const QRect& local) const { return local.translated(mapToGlobal(QPoint(0, 0))); }
 
     Quor_Colorpicker* m_target = nullptr;
     QImage m_photo;
     QRect m_area;
+    std::shared_ptr<ScreenBackdrop> m_backdrop;
+    bool m_kept = false;
+    std::optional<QPointF> m_early; // a click before the photograph came
+    std::unique_ptr<CaptureOverlay> m_loupeWindow;
+    std::unique_ptr<CaptureOverlay> m_hintWindow;
     QPoint m_pixel{-1, -1};
     CaptureLoupe::Placement m_loupe;
     OLE_COLOR m_before = 0;

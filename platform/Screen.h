@@ -2,6 +2,7 @@
 
 #include "colour/OleColor.h"
 #include "platform/DisplayRoundTrip.h"
+#include "platform/ScreenBackdrop.h"
 #include "platform/ScreenAreas.h"
 
 #include <QImage>
@@ -9,6 +10,7 @@
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 // The screens, and a photograph of all of them.
@@ -24,6 +26,8 @@ public:
         std::optional<OLE_COLOR> picked;
         // One short sentence for the user when there is neither.
         QString failure;
+        // The same photograph kept by the window system, where it can be.
+        std::shared_ptr<ScreenBackdrop> backdrop = {};
     };
 
     virtual ~Screen() = default;
@@ -38,6 +42,9 @@ public:
     virtual bool windowsSpanScreens() const { return ScreenAreas::WindowsSpanScreens(); }
     // False where the program cannot place its windows (Wayland).
     virtual bool clientPlacesWindows() const = 0;
+    // True where a window that paints nothing shows the screen as it was,
+    // unchanged: X11 with no compositing manager.
+    virtual bool showsThrough() const { return false; }
     // Returns once the display server has handled every earlier request of
     // this program's, such as the unmapping of its window.
     virtual void RoundTrip() { DisplayRoundTrip::Run(); }

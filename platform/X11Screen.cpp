@@ -1,6 +1,7 @@
 #include "platform/X11Screen.h"
 
 #include "platform/ScreenAreas.h"
+#include "platform/X11Photograph.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -16,6 +17,11 @@ QRect X11Screen::primaryGeometry() const
 QRect X11Screen::desktopGeometry() const
 {
     return ScreenAreas::Desktop();
+}
+
+bool X11Screen::showsThrough() const
+{
+    return X11Photograph::ScreenShowsThrough();
 }
 
 QImage X11Screen::PhotographDesktop(QRect* area)
@@ -54,7 +60,21 @@ QImage X11Screen::PhotographDesktop(QRect* area)
 void X11Screen::Read(std::function<void(const Reading&)> done)
 {
     Reading reading;
-    reading.photograph = PhotographDesktop(&reading.area);
+    // One read through shared memory, kept on the server as well; screen by
+    // screen through Qt where the server cannot share memory.
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        const QRect desktop = primary->virtualGeometry();
+        const qreal dpr = primary->devicePixelRatio();
+        const QRect device((QPointF(desktop.topLeft()) * dpr).toPoint(), (QSizeF(desktop.size()) * dpr).toSize());
+        if (auto photo = X11Photograph::Take(device)) {
+            reading.photograph = photo->image();
+            reading.photograph.setDevicePixelRatio(dpr); // before any copy: a shared image would be copied whole
+            reading.area = desktop;
+            reading.backdrop = std::move(photo);
+        }
+    }
+    if (reading.photograph.isNull())
+        reading.photograph = PhotographDesktop(&reading.area);
     if (reading.photograph.isNull())
         reading.failure = QStringLiteral("The window system gave no picture of the screen.");
     QTimer::singleShot(0, [done = std::move(done), reading] { done(reading); });

@@ -8,6 +8,7 @@ public:
     QRect primaryGeometry() const override;
     QRect desktopGeometry() const override;
     bool clientPlacesWindows() const override { return true; }
+    bool showsThrough() const override;
     void Read(std::function<void(const Reading&)> done) override;
 
     // A photograph of every screen, placed by its geometry within the

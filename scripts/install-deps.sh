@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-svg-dev libxcb1-dev libwayland-dev libfontconfig-dev qt6-wayland fonts-liberation2
+    cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-svg-dev libxcb1-dev libxcb-shm0-dev libwayland-dev libfontconfig-dev qt6-wayland fonts-liberation2
 )
 if [ "${1:-}" = "test" ]; then
     packages+=(
@@ -28,7 +28,7 @@ if [ "${1:-}" = "test" ]; then
 elif [ "${1:-}" = "bench" ]; then
     # Google Benchmark; Xvfb and XTest to drive the programs; KDE's
     # kcolorchooser, Qt's colour dialog as a program, the peer for drags
-    packages+=(libbenchmark-dev xvfb xauth xdotool libxtst-dev kcolorchooser)
+    packages+=(libbenchmark-dev xvfb xauth xdotool x11-xserver-utils libxtst-dev kcolorchooser)
 fi
 
 missing=()

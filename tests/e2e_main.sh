@@ -39,7 +39,13 @@ check "foreground swatch" 996633 "$("$probe" pixel $((X + 109)) $((Y + 440)))"
 # manager runs to minimise anything, yet the window is not in the picture.
 xdotool mousemove $((X + 272 + 17 + 40)) $((Y + 106 + 270 + 10)) click 1
 timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro$' > /dev/null
-xdotool sleep 0.5 mousemove $((X + 109)) $((Y + 440)) sleep 0.3 click 1
+# The magnifier's read-out (dark, 16 + 110 below and 16 right of the
+# pointer) leaves no trace where it was once it follows the pointer away.
+xdotool sleep 0.5 mousemove 100 100
+check "magnifier's read-out" 202020 "$(pixel_becomes 118 228 202020)"
+xdotool mousemove 700 500
+check "where the magnifier was" 5A7B9C "$(pixel_becomes 118 228 5A7B9C)"
+xdotool mousemove $((X + 109)) $((Y + 440)) sleep 0.3 click 1
 check "sample background after the capture" 5A7B9C "$(pixel_becomes $((X + 160)) $((Y + 418)) 5A7B9C)"
 
 # A CSS colour typed into the foreground's HTML box, one pasted into the

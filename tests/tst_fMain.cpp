@@ -206,10 +206,13 @@ private slots:
             const QImage image = m_w->screen()->grabWindow(m_w->winId()).toImage();
             return QList<QRgb>{image.pixel(5, 5) & 0xFFFFFF, image.pixel(m_w->cmdScreen(1)->geometry().center()) & 0xFFFFFF};
         };
-        // picker, device pixel ratio, whether the program places its windows (X11) or the compositor does (Wayland)
-        const std::tuple<int, double, bool> rows[] = {{1, 1.0, true}, {0, 1.0, true}, {1, 2.0, true}, {0, 1.0, false}};
-        for (int i = 0; i < 4; ++i) {
-            const auto& [button, ratio, places] = rows[i];
+        // picker, device pixel ratio, whether the program places its windows (X11) or the compositor does (Wayland),
+        // whether the screen shows through a window that paints nothing (X11 with no compositing manager)
+        const std::tuple<int, double, bool, bool> rows[] = {{1, 1.0, true, false}, {0, 1.0, true, false}, {1, 2.0, true, false},
+                                                            {1, 1.0, true, true}, {0, 1.0, false, false}};
+        for (int i = 0; i < 5; ++i) {
+            const auto& [button, ratio, places, through] = rows[i];
+            m_desk->screen.through = m_desk->screen.holds = through;
             if (!places)
                 close(), open(false);
             m_desk->screen.steps.clear();
@@ -232,21 +235,32 @@ private slots:
             if (!places)
                 QCOMPARE(shown(), QList<QRgb>({0, 0}));
             QTRY_VERIFY(m_w->captureWindow() && m_w->captureWindow()->isVisible());
-            QCOMPARE(m_desk->screen.steps, QStringList({"round trip", "read, 0 shown"}));
-            QVERIFY(m_w->captureWindow()->isFullScreen() && !QApplication::overrideCursor());
+            // Where the screen shows through, the capture window is up before the read and the photograph is
+            // taken behind it; a click meanwhile takes its pixel once the photograph is there.
+            QTRY_COMPARE(m_desk->screen.steps, QStringList({"round trip", through ? "read, 1 shown" : "read, 0 shown"}));
             QWindow* w = m_w->captureWindow()->windowHandle();
-            QTest::mouseMove(w, {10 + i, 20});
-            QCOMPARE(target->Color(), RGB(int((10 + i) * ratio), int(20 * ratio), 77));
-            QTest::mouseClick(w, Qt::RightButton, {}, {50, 60});
+            if (through) {
+                QTest::mouseMove(w, {10 + i, 20});
+                QTest::mouseClick(w, Qt::RightButton, {}, {50, 60});
+                QVERIFY(m_w->captureWindow()->isVisible() && target->Color() != RGB(50, 60, 77));
+                m_desk->screen.release();
+            } else {
+                QVERIFY(m_w->captureWindow()->isFullScreen() && !QApplication::overrideCursor());
+                QTest::mouseMove(w, {10 + i, 20});
+                QCOMPARE(target->Color(), RGB(int((10 + i) * ratio), int(20 * ratio), 77));
+                QTest::mouseClick(w, Qt::RightButton, {}, {50, 60});
+            }
             QCOMPARE(target->Color(), RGB(int(50 * ratio), int(60 * ratio), 77));
             QCOMPARE(other->Color(), otherBefore);
             QVERIFY(!m_w->captureWindow()->isVisible() && !m_w->isMinimized() && m_w->isVisible());
             QCOMPARE(m_w->lblSample(0)->BackColor(), m_w->cpBack()->Color());
             QTRY_COMPARE(shown(), before); // whole again
         }
+        m_desk->screen.through = m_desk->screen.holds = false;
         m_desk->screen.photograph = QImage(); // refused; then the desktop's own picker chose a pixel
         m_desk->screen.failure = QStringLiteral("The desktop refused the screenshot.");
         for (bool picks : {false, true}) {
+            m_desk->screen.through = !picks; // the capture window, up before the read, goes without a word
             if (picks)
                 m_desk->screen.picked = 0x00C0FFEE;
             const OLE_COLOR before = m_w->cpBack()->Color();
@@ -257,6 +271,7 @@ private slots:
             QCOMPARE(m_w->cpBack()->Color(), picks ? 0x00C0FFEE : before);
             QCOMPARE(changed.isEmpty(), !picks);
             QCOMPARE(m_desk->messages.shown.size(), 1);
+            QVERIFY(!m_w->captureWindow() || !m_w->captureWindow()->isVisible());
             QCOMPARE(m_desk->messages.shown[0].title + ": " + m_desk->messages.shown[0].text,
                      QStringLiteral("Tintaro: The screen could not be read. The desktop refused the screenshot."));
         }

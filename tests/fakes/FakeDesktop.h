@@ -13,6 +13,8 @@
 #include "platform/PopupMenu.h"
 #include "platform/QtFileSystem.h"
 #include "platform/Screen.h"
+
+#include <utility>
 #include "platform/Shell.h"
 
 #include <QApplication>
@@ -128,16 +130,25 @@ struct FakeScreen : Screen {
     std::optional<OLE_COLOR> picked;
     QString failure;
     bool placesWindows = true;
+    bool through = false; // a window that paints nothing shows the screen
+    bool holds = false;   // a read answers only when release() is called
+    std::function<void()> held;
     QStringList steps; // "round trip" and "read, N shown" (windows on the screen then), in the order asked
     QRect primaryGeometry() const override { return geometry; }
     QRect desktopGeometry() const override { return geometry; }
     bool clientPlacesWindows() const override { return placesWindows; }
+    bool showsThrough() const override { return through; }
     void RoundTrip() override { steps << "round trip"; }
+    void release() { std::exchange(held, nullptr)(); }
     void Read(std::function<void(const Reading&)> done) override
     {
         const QWindowList all = QGuiApplication::topLevelWindows();
         steps << QStringLiteral("read, %1 shown").arg(std::count_if(all.begin(), all.end(), [](QWindow* w) { return w->isVisible(); }));
-        QTimer::singleShot(0, [done = std::move(done), r = Reading{photograph, geometry, picked, photograph.isNull() && !picked ? failure : QString()}] { done(r); });
+        auto answer = [done = std::move(done), r = Reading{photograph, geometry, picked, photograph.isNull() && !picked ? failure : QString()}] { done(r); };
+        if (holds)
+            held = answer;
+        else
+            QTimer::singleShot(0, answer);
     }
 };
 
