@@ -29,6 +29,8 @@ PairVerdict::PairVerdict(QLabel* banner, Quor_Colorpicker* fore, Quor_Colorpicke
 {
     // Drawn over the banner; its clicks still belong to the banner.
     m_readout->setGeometry(ReadoutRect);
+    // Of a fixed size, a new text asks nothing of the banner's layout.
+    m_readout->setFixedSize(ReadoutRect.size());
     m_readout->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont font = DesignFonts::Font(QStringLiteral("Verdana"), 7.5);
@@ -42,8 +44,25 @@ PairVerdict::PairVerdict(QLabel* banner, Quor_Colorpicker* fore, Quor_Colorpicke
                 [this, label](int Button, int, double X, double Y) { strip_MouseDown(Button, X, Y, label); });
 }
 
+void PairVerdict::RefreshLater()
+{
+    if (m_stale)
+        return;
+    m_stale = true;
+    m_readout->update(); // asks for the frame that brings it up to date
+}
+
+void PairVerdict::Frame()
+{
+    if (!m_stale)
+        return;
+    m_repaintStrip();
+    Refresh();
+}
+
 void PairVerdict::Refresh()
 {
+    m_stale = false;
     // The real colours' contrast, whatever the strip simulates.
     const double ratio = Contrast::Ratio(m_fore->Color(), m_back->Color());
     QString text = QStringLiteral("Contrast %1 \u00B7 %2").arg(Contrast::FormatRatio(ratio), Contrast::BestGrade(ratio));

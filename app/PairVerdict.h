@@ -27,6 +27,12 @@ public:
     void setSimulation(VisionSimulation::Kind kind);
     // The banner's text and tool tip after either colour changed.
     void Refresh();
+    // The strip's colours and the banner, once, when the next frame is
+    // painted: a drag changes the colours many times a frame, and the screen
+    // shows only the last.
+    void RefreshLater();
+    // A frame is about to be painted.
+    void Frame();
     // Foreground takes the background colour and the other way round, one
     // assignment each, foreground first; the favourites stay.
     void SwapColors();
@@ -41,4 +47,5 @@ private:
     std::function<void()> m_repaintStrip;
     QLabel* m_readout;
     VisionSimulation::Kind m_kind = VisionSimulation::Normal;
+    bool m_stale = false;
 };

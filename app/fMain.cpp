@@ -26,6 +26,7 @@
 #include "widgets/DesignFonts.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/PictureButton.h"
+#include "widgets/FramePacer.h"
 #include "widgets/WindowGone.h"
 #include "widgets/MouseArgs.h"
 #include "widgets/Twips.h"
@@ -142,10 +143,8 @@ void fMain::makeSampleStrip(qreal dpr)
     m_lblSample[0]->setAccessibleName(QStringLiteral("Sample"));
     m_lblSample[0]->setAccessibleDescription(QStringLiteral("the foreground colour on the background colour; right click for simulations"));
     m_lblSample[0]->setCursor(Artwork::LinkCursor(dpr));
-    m_verdict = new PairVerdict(m_imBanner, m_cpFore, m_cpBack, m_lblSample, [this] {
-        cpFore_Colorchanged();
-        cpBack_Colorchanged();
-    });
+    m_verdict = new PairVerdict(m_imBanner, m_cpFore, m_cpBack, m_lblSample, [this] { paintSampleStrip(); });
+    connect(FramePacer::Pace(this), &FramePacer::Frame, m_verdict, &PairVerdict::Frame);
     auto* swap = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")), this);
     connect(swap, &QShortcut::activated, m_verdict, &PairVerdict::SwapColors);
 }
@@ -183,20 +182,26 @@ void fMain::Form_Load()
 
 void fMain::cpFore_Colorchanged()
 {
-    const OLE_COLOR c = m_verdict->Shown(m_cpFore->Color());
-    m_lblSample[0]->setForeColor(c);
-    m_lblSample[2]->setBackColor(c);
-    m_lblSample[4]->setBackColor(c);
-    m_verdict->Refresh();
+    // The strip and the verdict show the last colour of a frame, whatever
+    // came between: they are worked out once, when it is painted.
+    m_verdict->RefreshLater();
 }
 
 void fMain::cpBack_Colorchanged()
 {
-    const OLE_COLOR c = m_verdict->Shown(m_cpBack->Color());
-    m_lblSample[0]->setBackColor(c);
-    m_lblSample[1]->setBackColor(c);
-    m_lblSample[3]->setBackColor(c);
-    m_verdict->Refresh();
+    m_verdict->RefreshLater();
+}
+
+void fMain::paintSampleStrip()
+{
+    const OLE_COLOR fore = m_verdict->Shown(m_cpFore->Color());
+    const OLE_COLOR back = m_verdict->Shown(m_cpBack->Color());
+    m_lblSample[0]->setForeColor(fore);
+    m_lblSample[2]->setBackColor(fore);
+    m_lblSample[4]->setBackColor(fore);
+    m_lblSample[0]->setBackColor(back);
+    m_lblSample[1]->setBackColor(back);
+    m_lblSample[3]->setBackColor(back);
 }
 
 // ---- title area ----------------------------------------------------------------

@@ -69,6 +69,7 @@ protected:
 private:
     void cpFore_Colorchanged();
     void cpBack_Colorchanged();
+    void paintSampleStrip();
     void btnForm_Click(int Index);
     void cmdScreen_Click(int Index);
     void imBanner_Click();

@@ -14,7 +14,7 @@ pid="" xvfb=""
 trap 'kill "$pid" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 cp "$build/tintaro" "$work/"
 export QT_QPA_PLATFORM=xcb
-median() { printf '%s\n' "$@" | sort -n | sed -n 3p; }
+median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
 kb() { awk -v k="$1" '$1 == k ":" {print $2}' "/proc/$pid/status"; }
 
 for size in ${TINTARO_CAPTURE_SIZES:-1280x1024 3840x2160 7680x4320}; do

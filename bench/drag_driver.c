@@ -1,6 +1,8 @@
 // Drags the pointer through XTest the way a hand does, at a steady rate:
 // button 1 pressed at (X0, Y0), then EVENTS moves back and forth along the
 // line to (X1, Y1), one every 1/RATE s, then released. Screen coordinates.
+// Every move goes one pixel along the line's longer side, so every event
+// brings the pointer to a pixel it was not on.
 // usage: drag_driver X0 Y0 X1 Y1 EVENTS RATE
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -24,7 +26,10 @@ int main(int argc, char** argv)
     XFlush(display);
     struct timespec next;
     clock_gettime(CLOCK_MONOTONIC, &next);
-    const long steps = 200; // one way along the line
+    const long dx = labs(x1 - x0), dy = labs(y1 - y0);
+    const long steps = dx > dy ? dx : dy; // one way along the line
+    if (steps == 0)
+        return 2;
     for (long i = 1; i <= events; ++i) {
         const long k = i % (2 * steps), t = k <= steps ? k : 2 * steps - k;
         XTestFakeMotionEvent(display, -1, (int)(x0 + (x1 - x0) * t / steps), (int)(y0 + (y1 - y0) * t / steps), CurrentTime);

@@ -226,8 +226,14 @@ QString Quor_Colorpicker::ReadoutText(int index) const
 
 void Quor_Colorpicker::showReadouts()
 {
-    for (int i : {0, 2, 1})
-        m_txtInfo[static_cast<std::size_t>(i)]->setText(ReadoutText(i));
+    for (int i : {0, 2, 1}) {
+        // One assignment shows its texts up to four times, mostly the same:
+        // a text box is laid out again only for a new text.
+        QLineEdit* box = m_txtInfo[static_cast<std::size_t>(i)];
+        const QString text = ReadoutText(i);
+        if (box->text() != text)
+            box->setText(text);
+    }
 }
 
 void Quor_Colorpicker::UpdateReadouts()

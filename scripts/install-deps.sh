@@ -27,8 +27,9 @@ if [ "${1:-}" = "test" ]; then
     )
 elif [ "${1:-}" = "bench" ]; then
     # Google Benchmark; Xvfb and XTest to drive the programs; KDE's
-    # kcolorchooser, Qt's colour dialog as a program, the peer for drags
-    packages+=(libbenchmark-dev xvfb xauth xdotool x11-xserver-utils libxtst-dev kcolorchooser)
+    # kcolorchooser, Qt's colour dialog as a program, and GTK's gcolor3, the
+    # peers for drags
+    packages+=(libbenchmark-dev xvfb xauth xdotool x11-xserver-utils libxtst-dev kcolorchooser gcolor3)
 fi
 
 missing=()

@@ -7,12 +7,17 @@
 #include "app/fAbout.h"
 #include "app/fHelp.h"
 #include "app/fScreen.h"
+#include "colour/Contrast.h"
 #include "colour/VisionSimulation.h"
+#include "colour/mCPUtils.h"
 #include "picker/Quor_Colorpicker.h"
 #include "widgets/MouseLabel.h"
 #include "widgets/PictureButton.h"
+#include "widgets/SurfaceBox.h"
 
+#include <QLineEdit>
 #include <QPushButton>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QUrl>
 
@@ -36,7 +41,7 @@ private slots:
 
         m_w->cpBack()->setColor(0x00ABCDEF); // the foreground parts stay
         QCOMPARE(m_w->lblSample(0)->ForeColor(), 0x00336699);
-        QVERIFY(m_w->lblSample(4)->BackColor() == 0x00336699 && m_w->lblSample(3)->BackColor() == 0x00ABCDEF);
+        QTRY_VERIFY(m_w->lblSample(4)->BackColor() == 0x00336699 && m_w->lblSample(3)->BackColor() == 0x00ABCDEF); // by the next frame
         m_w->cpFore()->setsColor(12, 0x00FEDCBA);
         m_desk->menus.answer = 1001;
         click(m_w->btnForm(0));
@@ -175,6 +180,40 @@ private slots:
         m_w->activateWindow();
         QTest::keyClick(m_w, Qt::Key_W, Qt::ControlModifier);
         QVERIFY(m_desk->shell.quits == 1 && m_desk->files.writeCount == 1);
+    }
+
+    void aDragFiresEveryEventAndPaintsOncePerFrame()
+    {
+        // A pointer event every millisecond or so, each a new pixel of the palette: every one changes the
+        // colour and is announced, while the window is painted at most once per 60 Hz frame (and once more for
+        // the last), with the sample strip and the verdict of the final colour.
+        SurfaceBox* palette = m_w->cpFore()->iPal();
+        int paints = 0;
+        struct PaintCounter : QObject {
+            int* count;
+            bool eventFilter(QObject*, QEvent* e) override { return *count += e->type() == QEvent::Paint, false; }
+        } counter;
+        counter.count = &paints;
+        m_w->lblSample(4)->installEventFilter(&counter); // the strip's foreground swatch
+        QSignalSpy changed(m_w->cpFore(), &Quor_Colorpicker::Colorchanged);
+        const QPoint start = palette->mapTo(m_w, QPoint(5, 5));
+        QTest::mousePress(window(), Qt::LeftButton, {}, start);
+        QElapsedTimer clock;
+        clock.start();
+        int moves = 0;
+        for (; moves < 60; ++moves) {
+            QTest::mouseMove(window(), start + QPoint(moves + 1, moves / 2 + 1));
+            QCoreApplication::processEvents();
+            QTest::qWait(1);
+        }
+        const qint64 ms = clock.elapsed();
+        QTest::mouseRelease(window(), Qt::LeftButton, {}, start + QPoint(moves, moves / 2));
+        QTRY_COMPARE(m_w->lblSample(4)->BackColor(), m_w->cpFore()->Color());
+        QVERIFY2(changed.size() >= moves, qPrintable(QString::number(changed.size())));
+        QVERIFY2(paints >= 2 && paints <= ms / 16 + 3, qPrintable(QString("%1 paints in %2 ms").arg(paints).arg(ms)));
+        const double ratio = Contrast::Ratio(m_w->cpFore()->Color(), m_w->cpBack()->Color());
+        QCOMPARE(m_w->verdict()->readout()->text(), QStringLiteral("Contrast %1 \u00B7 %2").arg(Contrast::FormatRatio(ratio), Contrast::BestGrade(ratio)));
+        QCOMPARE(m_w->cpFore()->txtInfo(2)->text(), mCPUtils::ToHtmlText(m_w->cpFore()->Color()));
     }
 
     void onlyBackgroundAndHandleDragWhileTheirButtonIsHeld()
@@ -376,10 +415,10 @@ private slots:
     {
         m_w->cpFore()->setColor(RGB(255, 0, 0));
         m_w->cpBack()->setColor(RGB(0x33, 0x66, 0x99));
-        QCOMPARE(m_w->verdict()->readout()->text(), QStringLiteral("Contrast 1.50:1 \u00B7 Fail"));
+        QTRY_COMPARE(m_w->verdict()->readout()->text(), QStringLiteral("Contrast 1.50:1 \u00B7 Fail")); // by the next frame
         QVERIFY(m_w->lblSample(0)->toolTip().contains(QStringLiteral("AAA normal text (7:1): fail")));
         m_w->cpFore()->setColor(RGB(0, 0, 0)); // the foreground alone changes: the banner follows
-        QCOMPARE(m_w->verdict()->readout()->text(), QStringLiteral("Contrast 3.50:1 \u00B7 AA Large"));
+        QTRY_COMPARE(m_w->verdict()->readout()->text(), QStringLiteral("Contrast 3.50:1 \u00B7 AA Large"));
         m_w->cpFore()->setColor(RGB(255, 0, 0));
         m_desk->menus.answer = VisionSimulation::Protanopia; // the strip's own menu
         click(m_w->lblSample(3), Qt::RightButton);

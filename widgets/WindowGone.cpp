@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/Screen.h"
+#include "widgets/FramePacer.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -110,6 +111,8 @@ void Leave(QWidget* window, std::function<void()> then)
     }
     auto* clearing = new Clearing(window);
     clearing->show();
+    if (FramePacer* pacer = FramePacer::Of(window))
+        pacer->AdmitNext();
     clearing->repaint(); // drawn and sent to the compositor now
     new NextFrame(handle, [window = QPointer<QWidget>(window), clearing = QPointer<Clearing>(clearing), then = std::move(then)] {
         if (!window)
