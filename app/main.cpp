@@ -22,6 +22,13 @@ int main(int argc, char* argv[])
         }
     }
 
+    // On X11 Qt would hand each painted frame over in shared memory and
+    // then wait for the server to be done with it before painting the next,
+    // a blocking round trip every frame; the window's frames are small
+    // enough to send over the socket without waiting. A user's own setting
+    // stands.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     std::optional<FontConfigWarmUp> fonts(std::in_place);
     QApplication app(argc, argv);
     fonts.reset(); // before the first text is measured

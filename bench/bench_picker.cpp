@@ -29,6 +29,7 @@ void BM_HuePick(benchmark::State& state)
     for (auto _ : state) {
         y = (y + 7) % 101;
         leftDrag(picker.iHue(), QPointF(9, y + 1));
+        benchmark::DoNotOptimize(picker.iPal()->GetPixel(50, 50)); // the new palette, filled when read
     }
     benchmark::DoNotOptimize(picker.CurrentHue());
 }

@@ -73,6 +73,7 @@ void Quor_Colorpicker::makeReadouts()
         m_lblinfo[i]->setGeometry(InfoLabelRects[i]);
         m_txtInfo[i] = new QLineEdit(this);
         m_txtInfo[i]->setGeometry(InfoBoxRects[i]);
+        DesignFonts::Unshaped(m_txtInfo[i]);
         CachedPanelStyle::Apply(m_txtInfo[i]);
         m_lblCopy[i] = new MouseLabel(QStringLiteral("Copy"), this);
         m_lblCopy[i]->setGeometry(CopyRects[i]);
@@ -219,20 +220,25 @@ void Quor_Colorpicker::setsColor(int n, OLE_COLOR c)
 
 QString Quor_Colorpicker::ReadoutText(int index) const
 {
+    return ReadoutTexts()[static_cast<std::size_t>(index)];
+}
+
+std::array<QString, 3> Quor_Colorpicker::ReadoutTexts() const
+{
     const OLE_COLOR v = Color();
     const QString html = mCPUtils::ToHtmlText(v);
-    return index == 0 ? mCPUtils::ToHexText(v) : index == 1 ? mCPUtils::HtmlToLongText(html) : html;
+    return {mCPUtils::ToHexText(v), mCPUtils::HtmlToLongText(html), html};
 }
 
 void Quor_Colorpicker::showReadouts()
 {
-    for (int i : {0, 2, 1}) {
+    const std::array<QString, 3> texts = ReadoutTexts();
+    for (std::size_t i : {0, 2, 1}) {
         // One assignment shows its texts up to four times, mostly the same:
         // a text box is laid out again only for a new text.
-        QLineEdit* box = m_txtInfo[static_cast<std::size_t>(i)];
-        const QString text = ReadoutText(i);
-        if (box->text() != text)
-            box->setText(text);
+        QLineEdit* box = m_txtInfo[i];
+        if (box->text() != texts[i])
+            box->setText(texts[i]);
     }
 }
 
@@ -265,9 +271,12 @@ void Quor_Colorpicker::DrawHueBar()
 
 void Quor_Colorpicker::DrawPalette(float h)
 {
-    m_paletteBitmap.Fill(h);
-    SurfaceDraw::SetDIBitsToDevice(m_iPal->surface(), m_paletteBitmap.width(), m_paletteBitmap.height(), m_paletteBitmap.bits().data());
-    m_iPal->changed();
+    // Filled when it is shown or a cell of it is read: a drag along the hue
+    // bar passes many rows a frame.
+    m_iPal->drawLater([this, h](QImage& surface) {
+        m_paletteBitmap.Fill(h);
+        SurfaceDraw::SetDIBitsToDevice(surface, m_paletteBitmap.width(), m_paletteBitmap.height(), m_paletteBitmap.bits().data());
+    });
     const double top = m_iHue->y() + mCPUtils::RowOfHue(h) - 1;
     m_iHuePos->move(m_iHue->x() - m_iHuePos->width(), RoundHalfEven(top));
 }

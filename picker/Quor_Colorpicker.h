@@ -130,6 +130,8 @@ private:
     void UserControl_Initialize();
     void UpdateReadouts();
     void showReadouts();
+    // HEX, LONG and HTML of the colour, worked out together.
+    std::array<QString, 3> ReadoutTexts() const;
     void cSlider_Change();
     void iHue_MouseMove(int Button, int Shift, double X, double Y);
     void iPal_MouseDown(int Button, int Shift, double X, double Y);

@@ -3,6 +3,7 @@
 #include "sliders/SliderGeometry.h"
 #include "sliders/SliderRules.h"
 #include "widgets/CachedPanelStyle.h"
+#include "widgets/DesignFonts.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@ ChannelBox::ChannelBox(QWidget* parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Base, QColor(240, 244, 200));
     setPalette(pal);
+    DesignFonts::Unshaped(this);
     CachedPanelStyle::Apply(this);
 }
 

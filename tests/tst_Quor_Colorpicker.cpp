@@ -215,6 +215,15 @@ private slots:
             QTest::mouseRelease(window, button, {}, in(m_p->iPal(), to));
             QVERIFY2(m_p->Color() == color && m_p->cSlider()->CurrentColor() == color && !spy.isEmpty(), qPrintable(QString::number(color, 16)));
         }
+        // A hue key, then at once a click on the palette, with no paint between: the click takes the new hue's
+        // pure colour, the bar's row 1, not the red the palette showed before.
+        const OLE_COLOR rowOne = m_p->iHue()->GetPixel(8, 1);
+        QVERIFY(rowOne != RGB(255, 0, 0));
+        m_p->iHue()->setFocus();
+        QTest::keyClick(m_p->iHue(), Qt::Key_Down);
+        QTest::mousePress(window, Qt::LeftButton, {}, in(m_p->iPal(), {0, 50}));
+        QCOMPARE(m_p->Color(), rowOne);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, in(m_p->iPal(), {0, 50}));
     }
 
     void readoutBoxesTakeTypedAndPastedColours()

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QMutex>
 #include <QStringList>
+#include <QWidget>
 
 namespace DesignFonts {
 
@@ -53,6 +54,13 @@ QFont Font(const QString& family, qreal pointSize)
     font.setPointSizeF(pointSize);
     font.setBold(false); // stated, so a bold host font does not reach it
     return font;
+}
+
+void Unshaped(QWidget* box)
+{
+    QFont strategy; // only the strategy is set: the rest still comes from the parent
+    strategy.setStyleStrategy(QFont::PreferNoShaping);
+    box->setFont(strategy);
 }
 
 } // namespace DesignFonts

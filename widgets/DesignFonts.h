@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+class QWidget;
+
 // Fonts are asked for by the names the windows were designed with ("MS Sans
 // Serif", "Verdana", "Arial"). Where a desktop lacks them, fontconfig would
 // pick wider faces and the design's texts would no longer fit their boxes,
@@ -22,5 +24,11 @@ QString InstalledFamily(const QString& family);
 // The design's font (as InstalledFamily finds it) at a point size, normal
 // weight.
 QFont Font(const QString& family, qreal pointSize);
+
+// A text box of colour values (digits, Latin letters, signs) keeps the font
+// it inherits but lays its text out without a shaping engine, and so
+// without kerning, as such boxes always showed it: a drag sets its text on
+// every step. Scripts that need shaping are still shaped.
+void Unshaped(QWidget* box);
 
 } // namespace DesignFonts

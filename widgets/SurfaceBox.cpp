@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 
 #include <QPainter>
+#include <utility>
 
 SurfaceBox::SurfaceBox(QWidget* parent, Border border)
     : QWidget(parent)
@@ -27,8 +28,22 @@ void SurfaceBox::setPicture(const QImage& picture)
     update();
 }
 
+void SurfaceBox::drawLater(std::function<void(QImage&)> draw)
+{
+    syncSurfaceSize();
+    m_pending = std::move(draw);
+    update();
+}
+
+void SurfaceBox::drawPending() const
+{
+    if (const auto draw = std::exchange(m_pending, nullptr))
+        draw(m_surface);
+}
+
 std::int32_t SurfaceBox::GetPixel(int x, int y) const
 {
+    drawPending();
     if (!m_surface.valid(x, y))
         return -1;
     return FromQRgb(m_surface.pixel(x, y));
@@ -67,6 +82,7 @@ void SurfaceBox::paintEvent(QPaintEvent*)
         p.drawImage(0, 0, m_frame);
     }
     syncSurfaceSize();
+    drawPending();
     p.drawImage(borderWidth(), borderWidth(), m_surface);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 // A box that keeps what is drawn into it: drawing goes into a persistent
 // image inside an optional 3D border, painting only shows that image, and
@@ -20,10 +21,20 @@ public:
     QImage& surface()
     {
         syncSurfaceSize();
+        drawPending();
         return m_surface;
     }
-    const QImage& surface() const { return m_surface; }
+    const QImage& surface() const
+    {
+        drawPending();
+        return m_surface;
+    }
     void changed() { update(); }
+    // A drawing of the whole area done only when it is needed: before the
+    // next paint or read of the surface, whichever comes first. A newer one
+    // replaces one not yet done, so a drag that draws many times a frame
+    // draws once. Marks the box changed.
+    void drawLater(std::function<void(QImage&)> draw);
 
     // Draws picture at the origin of the drawing area (over what is there)
     // and remembers it as the box's picture.
@@ -48,9 +59,11 @@ private:
     // A hidden widget gets its resize event only when shown; drawing may come
     // before that, so the surface follows the size on every access too.
     void syncSurfaceSize();
+    void drawPending() const;
 
     Border m_border;
-    QImage m_surface;
+    mutable QImage m_surface; // drawn on first read after drawLater
+    mutable std::function<void(QImage&)> m_pending;
     QImage m_picture;
     QImage m_frame; // the border, kept between paints
 };
