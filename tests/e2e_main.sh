@@ -35,18 +35,31 @@ check "sample background" 302010 "$(pixel_becomes $((X + 160)) $((Y + 418)) 3020
 check "foreground swatch" 996633 "$("$probe" pixel $((X + 109)) $((Y + 440)))"
 
 # From Screen in the background frame (frame at 272, 106; button at 17, 270),
-# then a click on the photograph where the foreground swatch was. No window
-# manager runs to minimise anything, yet the window is not in the picture.
-xdotool mousemove $((X + 272 + 17 + 40)) $((Y + 106 + 270 + 10)) click 1
-timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro$' > /dev/null
-# The magnifier's read-out (dark, 16 + 110 below and 16 right of the
-# pointer) leaves no trace where it was once it follows the pointer away.
-xdotool sleep 0.5 mousemove 100 100
-check "magnifier's read-out" 202020 "$(pixel_becomes 118 228 202020)"
-xdotool mousemove 700 500
-check "where the magnifier was" 5A7B9C "$(pixel_becomes 118 228 5A7B9C)"
-xdotool mousemove $((X + 109)) $((Y + 440)) sleep 0.3 click 1
-check "sample background after the capture" 5A7B9C "$(pixel_becomes $((X + 160)) $((Y + 418)) 5A7B9C)"
+# then a click on the photograph at (PICK_X, PICK_Y), which shows COLOUR; the
+# magnifier's read-out (dark, 16 + 110 below and 16 right of the pointer)
+# leaves no trace where it was once it follows the pointer away.
+capture() { # PICK_X PICK_Y COLOUR WHAT
+    xdotool mousemove $((X + 272 + 17 + 40)) $((Y + 106 + 270 + 10)) click 1
+    timeout 30 xdotool search --sync --onlyvisible --name '^Tintaro$' > /dev/null
+    xdotool sleep 0.5 mousemove 100 100
+    check "magnifier's read-out, $4" 202020 "$(pixel_becomes 118 228 202020)"
+    xdotool mousemove 700 500
+    check "where the magnifier was, $4" 5A7B9C "$(pixel_becomes 118 228 5A7B9C)"
+    xdotool mousemove "$1" "$2" sleep 0.3 click 1
+    check "sample background after the capture, $4" "$3" "$(pixel_becomes $((X + 160)) $((Y + 418)) "$3")"
+}
+# Where the foreground swatch was: no window manager runs to minimise
+# anything, yet the window is not in the picture.
+capture $((X + 109)) $((Y + 440)) 5A7B9C "no compositor"
+# Where a compositing manager has announced itself, so the window cannot
+# count on the screen showing through it: the photograph is its background
+# from the start. A patch of another colour is taken this time.
+"$probe" solid 20 40 80 80 AA5500 &
+"$probe" wait 50 80 AA5500 10000
+coproc owner { "$probe" compositor; }
+read -r _ <&"${owner[0]}"
+capture 50 80 AA5500 "composited"
+kill "$owner_PID"
 
 # A CSS colour typed into the foreground's HTML box, one pasted into the
 # background's; then "Copy As" from a right click on the foreground's HEX

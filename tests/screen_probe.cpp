@@ -22,6 +22,8 @@
 //                               one colour that a drag carries away as
 //                               application/x-color, and that takes a colour
 //                               dropped on it, printing it as RRGGBB
+//   screen_probe compositor   owns _NET_WM_CM_S0, as a compositing manager
+//                               does, until killed; prints "owned" first
 //   screen_probe wait X Y RRGGBB MS
 //                               polls (X, Y) until it shows RRGGBB; exit 0 when
 //                               it does, 1 when MS milliseconds pass first
@@ -37,6 +39,8 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <xcb/xcb.h>
 #include <functional>
 
 namespace {
@@ -155,6 +159,24 @@ int main(int argc, char** argv)
         const QRgb c = picture.pixel(args[3].toInt(), args[4].toInt());
         std::printf("%02X%02X%02X\n", qRed(c), qGreen(c), qBlue(c));
         return 0;
+    }
+    if (args.size() >= 2 && args[1] == QLatin1String("compositor")) {
+        // What a compositing manager announces: the selection _NET_WM_CM_S0
+        // is owned until this is killed. Nothing is composited.
+        const auto* x11 = app.nativeInterface<QNativeInterface::QX11Application>();
+        if (!x11)
+            return 2;
+        xcb_connection_t* c = x11->connection();
+        xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, 13, "_NET_WM_CM_S0"), nullptr);
+        const xcb_screen_t* root = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+        const xcb_window_t owner = xcb_generate_id(c);
+        xcb_create_window(c, XCB_COPY_FROM_PARENT, owner, root->root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_set_selection_owner(c, owner, atom ? atom->atom : XCB_NONE, XCB_CURRENT_TIME);
+        std::free(atom);
+        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+        std::puts("owned");
+        std::fflush(stdout);
+        return app.exec();
     }
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen || args.size() < 3)
