@@ -110,10 +110,18 @@ bool X11Photograph::take(const QRect& device)
         std::free(version);
     }
     m_pixmap = xcb_generate_id(c);
-    if (sharedPixmaps)
-        xcb_shm_create_pixmap(c, m_pixmap, screen->root, onRoot.width(), onRoot.height(), screen->root_depth, m_segment, 0);
-    else
+    if (sharedPixmaps) {
+        // Refused, it would leave the memory as it was: black.
+        error = xcb_request_check(c, xcb_shm_create_pixmap_checked(c, m_pixmap, screen->root, onRoot.width(), onRoot.height(),
+                                                                   screen->root_depth, m_segment, 0));
+        if (error) {
+            std::free(error);
+            m_pixmap = 0;
+            return false;
+        }
+    } else {
         xcb_create_pixmap(c, screen->root_depth, m_pixmap, screen->root, onRoot.width(), onRoot.height());
+    }
     const xcb_gcontext_t gc = xcb_generate_id(c);
     const uint32_t inferiors = XCB_SUBWINDOW_MODE_INCLUDE_INFERIORS;
     xcb_create_gc(c, gc, m_pixmap, XCB_GC_SUBWINDOW_MODE, &inferiors);
