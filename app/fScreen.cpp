@@ -57,6 +57,11 @@ QPaintEngine* fScreen::paintEngine() const
     return m_kept ? nullptr : QWidget::paintEngine();
 }
 
+bool fScreen::waitsForPhoto() const
+{
+    return m_photo.isNull() && platform().screen->showsThrough();
+}
+
 QPoint fScreen::deviceOffset() const
 {
     return (QPointF(geometry().topLeft() - m_area.topLeft()) * ratio()).toPoint();
@@ -71,8 +76,7 @@ void fScreen::keepBehind()
     // paints nothing, the window is up at once and the photograph is taken
     // from behind it: what it shows is the same.
     const bool throughNow = isVisible() && m_kept; // showing the screen, which the photograph is
-    const bool early = m_photo.isNull() && platform().screen->showsThrough();
-    m_kept = early || (m_backdrop && m_backdrop->ShowBehind(windowHandle(), deviceOffset(), !throughNow));
+    m_kept = waitsForPhoto() || (m_backdrop && m_backdrop->ShowBehind(windowHandle(), deviceOffset(), !throughNow));
     setAttribute(Qt::WA_PaintOnScreen, m_kept);
     if (m_kept && !m_loupeWindow) {
         m_loupeWindow = overlay(&fScreen::drawLoupe);
@@ -123,8 +127,7 @@ void fScreen::ShowOver(const QRect& area)
     // manager, which would keep it to one; the keyboard comes along. So too
     // before the photograph, where the screen shows through: a window
     // manager's frame would be painted first and be what shows.
-    const bool early = m_photo.isNull() && screen.showsThrough();
-    const bool fullScreen = !early && (oneScreen || !screen.windowsSpanScreens());
+    const bool fullScreen = !waitsForPhoto() && (oneScreen || !screen.windowsSpanScreens());
     setWindowFlag(Qt::X11BypassWindowManagerHint, !fullScreen);
     setGeometry(area);
     keepBehind();

@@ -84,6 +84,8 @@ private:
     // top-left corner in device pixels.
     qreal ratio() const;
     QPoint deviceOrigin() const;
+    // Up before the photograph, the screen showing through it.
+    bool waitsForPhoto() const;
     QPoint deviceOffset() const;
     void keepBehind();
     void drawPhoto(QPainter& p, const QRect& dirty) const;

@@ -12,6 +12,13 @@
 
 namespace {
 
+// Qt's own connection to the X server; none on other platforms.
+xcb_connection_t* QtConnection()
+{
+    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
 xcb_connection_t* xcb(void* connection)
 {
     return static_cast<xcb_connection_t*>(connection);
@@ -38,12 +45,11 @@ bool IsXrgb32(const xcb_setup_t* setup, const xcb_screen_t* screen)
 
 bool X11Photograph::ScreenShowsThrough()
 {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11)
+    xcb_connection_t* c = QtConnection();
+    if (!c)
         return false;
     // A compositing manager owns the selection _NET_WM_CM_Sn of its screen;
     // the photograph is of the first screen, as Qt's own connection uses.
-    xcb_connection_t* c = x11->connection();
     const QByteArray name = "_NET_WM_CM_S0";
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, false, name.size(), name.constData()), nullptr);
     if (!atom)
@@ -65,10 +71,9 @@ std::shared_ptr<X11Photograph> X11Photograph::Take(const QRect& device)
 
 bool X11Photograph::take(const QRect& device)
 {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || device.isEmpty())
+    xcb_connection_t* c = QtConnection();
+    if (!c || device.isEmpty())
         return false;
-    xcb_connection_t* c = x11->connection();
     m_connection = c;
     const xcb_query_extension_reply_t* shm = xcb_get_extension_data(c, &xcb_shm_id);
     if (!shm || !shm->present)

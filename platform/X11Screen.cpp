@@ -24,13 +24,8 @@ bool X11Screen::showsThrough() const
     return X11Photograph::ScreenShowsThrough();
 }
 
-QImage X11Screen::PhotographDesktop(QRect* area)
+QImage X11Screen::PhotographDesktop(const QScreen* primary, const QRect& desktop, qreal dpr)
 {
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (!primary)
-        return QImage();
-    const QRect desktop = primary->virtualGeometry();
-    const qreal dpr = primary->devicePixelRatio();
     QImage whole((QSizeF(desktop.size()) * dpr).toSize(), QImage::Format_RGB32);
     if (whole.isNull())
         return QImage();
@@ -53,28 +48,27 @@ QImage X11Screen::PhotographDesktop(QRect* area)
     if (!any)
         return QImage();
     whole.setDevicePixelRatio(dpr);
-    *area = desktop;
     return whole;
 }
 
 void X11Screen::Read(std::function<void(const Reading&)> done)
 {
     Reading reading;
-    // One read through shared memory, kept on the server as well; screen by
-    // screen through Qt where the server cannot share memory.
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
         const QRect desktop = primary->virtualGeometry();
         const qreal dpr = primary->devicePixelRatio();
+        reading.area = desktop;
+        // One read through shared memory, kept on the server as well; screen
+        // by screen through Qt where the server cannot share memory.
         const QRect device((QPointF(desktop.topLeft()) * dpr).toPoint(), (QSizeF(desktop.size()) * dpr).toSize());
         if (auto photo = X11Photograph::Take(device)) {
             reading.photograph = photo->image();
             reading.photograph.setDevicePixelRatio(dpr); // before any copy: a shared image would be copied whole
-            reading.area = desktop;
             reading.backdrop = std::move(photo);
+        } else {
+            reading.photograph = PhotographDesktop(primary, desktop, dpr);
         }
     }
-    if (reading.photograph.isNull())
-        reading.photograph = PhotographDesktop(&reading.area);
     if (reading.photograph.isNull())
         reading.failure = QStringLiteral("The window system gave no picture of the screen.");
     QTimer::singleShot(0, [done = std::move(done), reading] { done(reading); });

@@ -2,6 +2,8 @@
 
 #include "platform/Screen.h"
 
+class QScreen;
+
 // The X11 way: the window system hands out the screen's pixels.
 class X11Screen : public Screen {
 public:
@@ -11,7 +13,9 @@ public:
     bool showsThrough() const override;
     void Read(std::function<void(const Reading&)> done) override;
 
+private:
     // A photograph of every screen, placed by its geometry within the
-    // desktop; null when the window system gives nothing.
-    static QImage PhotographDesktop(QRect* area);
+    // desktop (logical pixels) at dpr; null when the window system gives
+    // nothing.
+    static QImage PhotographDesktop(const QScreen* primary, const QRect& desktop, qreal dpr);
 };

@@ -193,8 +193,6 @@ int main(int argc, char** argv)
         }
         return 1;
     }
-    if (args[1] == QLatin1String("grab")) // the whole screen into a file
-        return screen->grabWindow(0).save(args[2]) ? 0 : 1;
     if (args[1] == QLatin1String("pixel") && args.size() >= 4) {
         const QRgb c = screen->grabWindow(0).toImage().pixel(args[2].toInt(), args[3].toInt());
         std::printf("%02X%02X%02X\n", qRed(c), qGreen(c), qBlue(c));
