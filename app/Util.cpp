@@ -3,7 +3,6 @@
 #include "platform/Platform.h"
 #include "platform/Screen.h"
 #include "platform/Shell.h"
-#include "widgets/SurfaceDraw.h"
 #include "widgets/WindowDrag.h"
 
 #include <QWidget>
@@ -24,13 +23,6 @@ void DragWindow(QWidget* window, Qt::MouseButton button, QPointF globalPress)
     if (!platform().screen->clientPlacesWindows() && handle && handle->startSystemMove())
         return;
     WindowDrag::Start(window, button, globalPress);
-}
-
-void DrawShadow(QImage& surface, const QRect& c, const QRect& within)
-{
-    const QRect shadow = QRect(QPoint(c.left() + 10, c.top() + 8), QPoint(c.left() + c.width() + 8, c.top() + c.height() + 10)) & within;
-    if (!shadow.isEmpty())
-        SurfaceDraw::FillInclusive(surface, shadow.left(), shadow.top(), shadow.right(), shadow.bottom(), Qt::black);
 }
 
 } // namespace Util

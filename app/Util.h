@@ -1,14 +1,11 @@
 #pragma once
 
-#include <QImage>
 #include <QPointF>
-#include <QRect>
 #include <QString>
 
 class QWidget;
 
-// Routines the main window uses: opening a web page, moving the window,
-// drawing a shadow.
+// Routines the main window uses: opening a web page, moving the window.
 namespace Util {
 
 // Asks the desktop to open the address; a failure is ignored.
@@ -20,10 +17,5 @@ void OpenWebPage(const QString& address);
 // never when that release came before it took the pointer (a tap). Where a
 // client cannot place its window (Wayland), the desktop's own move.
 void DragWindow(QWidget* window, Qt::MouseButton button, QPointF globalPress);
-
-// A black shadow for control (its geometry as it reports it, relative to its
-// own container) on surface: from (left + 10, top + 8) to
-// (right + 9, bottom + 11), both corners included; only the part inside within.
-void DrawShadow(QImage& surface, const QRect& control, const QRect& within);
 
 } // namespace Util

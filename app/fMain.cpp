@@ -61,8 +61,6 @@ fMain::fMain(QWidget* parent)
     setFont(DesignFonts::Font(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(ClientSize);
     setWindowIcon(Artwork::ProgramIcon());
-    m_surface = QImage(ClientSize, QImage::Format_RGB32);
-    m_surface.fill(ToQColor(WindowBackColor));
     const qreal dpr = devicePixelRatioF();
 
     makeTitleArea(dpr);
@@ -275,11 +273,9 @@ void fMain::mousePressEvent(QMouseEvent* event)
 
 void fMain::Form_Resize()
 {
-    // The shadows fall where the frames cover the window's own surface.
-    for (const zelFrames* frame : {m_frForeground, m_frBackground})
-        for (const Quor_Colorpicker* picker : {m_cpFore, m_cpBack})
-            Util::DrawShadow(m_surface, picker->geometry(), frame->geometry());
-
+    // The pickers' shadows would fall only where their frames cover the
+    // window, so none is drawn: the window stays one colour, painted without
+    // a window-sized picture of it.
     std::array<QSizeF, 5> samples;
     for (std::size_t i = 0; i < 5; ++i)
         samples[i] = m_lblSample[i]->size();
@@ -312,9 +308,9 @@ void fMain::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void fMain::paintEvent(QPaintEvent*)
+void fMain::paintEvent(QPaintEvent* event)
 {
-    QPainter(this).drawImage(0, 0, m_surface);
+    QPainter(this).fillRect(event->rect(), ToQColor(WindowBackColor));
 }
 
 // ---- screen capture --------------------------------------------------------------

@@ -55,7 +55,6 @@ public:
     fAbout* aboutWindow() const;
     fScreen* captureWindow() const { return m_capture ? m_capture->captureWindow() : nullptr; }
     PairVerdict* verdict() const { return m_verdict; }
-    const QImage& surface() const { return m_surface; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -87,7 +86,6 @@ private:
     void makePickers();
     void makeSampleStrip(qreal dpr);
 
-    QImage m_surface; // the window's own drawing, under its controls
     MouseLabel* m_imBanner;
     MouseLabel* m_lblLogo;
     std::array<PictureButton*, 3> m_btnForm{};

@@ -11,6 +11,7 @@
 #include "widgets/DesignFonts.h"
 #include "widgets/PropertyBag.h"
 #include "widgets/SurfaceBox.h"
+#include "widgets/SurfaceDraw.h"
 #include "widgets/MouseArgs.h"
 
 #include <QLabel>
@@ -346,7 +347,7 @@ void vRGBSliders::showEvent(QShowEvent*)
 void vRGBSliders::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    p.drawImage(event->rect(), m_surface.image(), event->rect());
+    SurfaceDraw::Show(p, m_surface.image(), event->region());
     // Painted edge to edge (the window need not paint behind it): until the
     // surface follows a resize, the rest is background.
     for (const QRect& r : QRegion(event->rect()) - QRegion(m_surface.image().rect()))

@@ -113,6 +113,15 @@ void SetDIBitsToDevice(QImage& surface, int width, int height, const std::uint8_
     }
 }
 
+void Show(QPainter& painter, const QImage& surface, const QRegion& region)
+{
+    for (const QRect& r : region) {
+        painter.setClipRect(r);
+        painter.drawImage(r, surface, r);
+    }
+    painter.setClipping(false);
+}
+
 QRegion ChangedRegion(const QImage& before, const QImage& after)
 {
     if (before.size() != after.size() || before.format() != after.format() || after.depth() != 32)

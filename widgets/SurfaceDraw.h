@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QPalette>
 #include <QRegion>
 #include <cstdint>
@@ -58,6 +59,12 @@ void DrawEdge(QImage& surface, const Rect& r, unsigned edge, unsigned sides, con
 // Copies a top-down 32-bit bitmap (bytes blue, green, red, 0 per pixel) of
 // width x height to the top-left corner of surface in one go.
 void SetDIBitsToDevice(QImage& surface, int width, int height, const std::uint8_t* bits);
+
+// Shows the part of surface that region covers, at the same place on the
+// painter's device. Each rectangle is copied on its own: a region with holes
+// (where opaque children sit) would otherwise be blended row by row, and on
+// worker threads once it is tall.
+void Show(QPainter& painter, const QImage& surface, const QRegion& region);
 
 // The part of `after` that differs from `before` (two images of one size), as
 // one span per changed row, so that only what changed reaches the screen.

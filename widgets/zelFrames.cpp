@@ -2,6 +2,7 @@
 
 #include "widgets/PropertyBag.h"
 #include "widgets/FramePainter.h"
+#include "widgets/SurfaceDraw.h"
 #include "platform/QtColour.h"
 
 #include <QPaintEvent>
@@ -190,5 +191,6 @@ void zelFrames::paintEvent(QPaintEvent* event)
 {
     if (m_surface.size() != size())
         DrawFrame();
-    QPainter(this).drawImage(event->rect(), m_surface, event->rect());
+    QPainter p(this);
+    SurfaceDraw::Show(p, m_surface, event->region());
 }
