@@ -131,6 +131,40 @@ private slots:
         QCOMPARE(m_f->drawCount(), drawn + 1);
     }
 
+    void shownWholeAroundAnOpaqueChild_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("1.25") << 1.25;
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2") << 2.0;
+    }
+    void shownWholeAroundAnOpaqueChild()
+    {
+        // The frame paints around the child as a region with a hole; no
+        // screen pixel of it may be left unpainted, whatever the scale.
+        QFETCH(qreal, scale);
+        QWidget window;
+        window.resize(300, 400);
+        window.setAutoFillBackground(true);
+        m_f->setParent(&window);
+        m_f->move(17, 106);
+        QWidget child(m_f);
+        child.setGeometry(17, 41, 201, 203); // as in the main window: edges fall on half screen pixels at 1.25
+        child.setAutoFillBackground(true); // opaque: the frame paints around it
+        child.setPalette(QPalette(Qt::green));
+        window.show();
+        QImage shown((QSizeF(window.size()) * scale).toSize(), QImage::Format_RGB32);
+        shown.setDevicePixelRatio(scale);
+        shown.fill(Qt::magenta);
+        window.render(&shown);
+        m_f->setParent(nullptr);
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (shown.pixelColor(x, y) == QColor(Qt::magenta))
+                    QFAIL(qPrintable(QStringLiteral("(%1, %2) unpainted").arg(x).arg(y)));
+    }
+
     void designFontsAreTheDesignFamilyWhereInstalledElseItsSubstitute()
     {
         // The test needs Liberation Sans and DejaVu Sans (installed with the program).

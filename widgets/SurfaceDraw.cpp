@@ -115,6 +115,12 @@ void SetDIBitsToDevice(QImage& surface, int width, int height, const std::uint8_
 
 void Show(QPainter& painter, const QImage& surface, const QRegion& region)
 {
+    // Scaled by a fraction, the rectangles no longer cover whole screen
+    // pixels at their edges: one scaled drawing then fills the region.
+    if (painter.deviceTransform().type() > QTransform::TxTranslate) {
+        painter.drawImage(region.boundingRect(), surface, region.boundingRect());
+        return;
+    }
     for (const QRect& r : region) {
         painter.setClipRect(r);
         painter.drawImage(r, surface, r);
