@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QCursor>
+#include <QHash>
 #include <QIcon>
 #include <QImage>
 
@@ -25,5 +27,13 @@ QCursor LinkCursor(qreal devicePixelRatio);
 // The 32 x 32 bullseye of the screen capture.
 QCursor CaptureCursor(qreal devicePixelRatio);
 QIcon ProgramIcon();
+
+// Everything DrawAhead draws at this pixel ratio, drawn from the artwork now,
+// by key. The build packs it for the common ratios, and DrawAhead takes what
+// is stored for its ratio (Stored: empty for any other, or when damaged).
+QHash<QString, QImage> DrawAll(qreal devicePixelRatio);
+QByteArray Pack(const QHash<QString, QImage>& pictures);
+QHash<QString, QImage> Unpack(const QByteArray& packed);
+QHash<QString, QImage> Stored(qreal devicePixelRatio);
 
 } // namespace Artwork

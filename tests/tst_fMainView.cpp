@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QStyleOptionFrame>
 
+#include <future>
+
 class TestMainWindowView : public QObject, MainWindowFixture {
     Q_OBJECT
 
@@ -61,6 +63,23 @@ private slots:
         const QList<QImage> drawnWhenAsked = pictures();
         Artwork::DrawAhead(1.5);
         QCOMPARE(pictures(), drawnWhenAsked);
+    }
+
+    void picturesStoredByTheBuildAreTheOnesDrawn()
+    {
+        // Each drawn on a thread of its own, as the build draws them: a
+        // thread that has painted text draws its glyphs from its cache.
+        for (const qreal ratio : {1.0, 1.25, 2.0}) {
+            const auto drawn = std::async(std::launch::async, [ratio] { return Artwork::DrawAll(ratio); }).get();
+            QCOMPARE(Artwork::Stored(ratio), drawn);
+        }
+        QVERIFY(Artwork::Stored(1.1).isEmpty()); // not stored: drawn at start-up
+        // Half-transparent edges come back exactly; damaged data gives nothing.
+        const auto pictures = Artwork::DrawAll(1.0);
+        const QByteArray packed = Artwork::Pack(pictures);
+        QCOMPARE(Artwork::Unpack(packed), pictures);
+        QVERIFY(Artwork::Unpack(packed.left(packed.size() / 2)).isEmpty());
+        QVERIFY(Artwork::Unpack("not pictures").isEmpty());
     }
 
     void onlyWhatChangesIsRepainted()
