@@ -9,7 +9,7 @@
 #include <QKeyEvent>
 
 ChannelBox::ChannelBox(QWidget* parent)
-    : QLineEdit(QStringLiteral("0"), parent)
+    : QLineEdit(parent)
 {
     setMaxLength(3);
     resize(SliderGeometry::TxtColorSize);
@@ -19,6 +19,8 @@ ChannelBox::ChannelBox(QWidget* parent)
     setPalette(pal);
     DesignFonts::Unshaped(this);
     CachedPanelStyle::Apply(this);
+    // Laid out once, in its own font: not first in the inherited one.
+    setText(QStringLiteral("0"));
 }
 
 void ChannelBox::focusInEvent(QFocusEvent* event)
