@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <cstring>
 
 using mCPUtils::RoundHalfEven;
 using namespace SliderRules;
@@ -279,10 +280,21 @@ void vRGBSliders::drawOnSurface(const std::function<void()>& draw)
 {
     followSize();
     // Only the pixels the drawing changed reach the screen: a move that
-    // leaves every marker where it was repaints nothing.
-    const QImage before = m_surface.image();
+    // leaves every marker where it was repaints nothing. What was painted
+    // last is copied once per paint into a buffer kept for it, not once per
+    // drawing: a move draws several times, and a copy sharing the surface's
+    // pixels would have the drawing allocate and copy them afresh.
+    const QImage& now = m_surface.image();
+    if (m_painted.size() != now.size() || m_painted.format() != now.format()) {
+        m_painted = QImage(now.size(), now.format());
+        m_paintedKept = false;
+    }
+    if (!m_paintedKept && !now.isNull()) {
+        std::memcpy(m_painted.bits(), now.constBits(), static_cast<std::size_t>(now.sizeInBytes()));
+        m_paintedKept = true;
+    }
     draw();
-    update(SurfaceDraw::ChangedRegion(before, m_surface.image()));
+    update(SurfaceDraw::ChangedRegion(m_painted, m_surface.image()));
 }
 
 void vRGBSliders::DrawRamps()
@@ -348,6 +360,7 @@ void vRGBSliders::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     SurfaceDraw::Show(p, m_surface.image(), event->region());
+    m_paintedKept = false; // what changes from here on is measured from this
     // Painted edge to edge (the window need not paint behind it): until the
     // surface follows a resize, the rest is background.
     for (const QRect& r : QRegion(event->rect()) - QRegion(m_surface.image().rect()))

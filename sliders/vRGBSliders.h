@@ -110,6 +110,8 @@ private:
     QColor foreground() const;
 
     SliderSurface m_surface;
+    QImage m_painted; // the surface as last painted, to find what drawing changed since
+    bool m_paintedKept = false;
     std::array<std::int16_t, 3> m_channel{};
     std::int32_t m_currentColor = 0;
     std::int16_t m_borderStyle = 0;

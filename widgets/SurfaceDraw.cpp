@@ -132,7 +132,9 @@ QRegion ChangedRegion(const QImage& before, const QImage& after)
 {
     if (before.size() != after.size() || before.format() != after.format() || after.depth() != 32)
         return QRegion(after.rect());
-    QRegion changed;
+    // Row spans, a span the same as the row's above growing that one: built
+    // in the order a region keeps, and set at once rather than united.
+    QList<QRect> spans;
     const auto row = static_cast<std::size_t>(4 * after.width());
     for (int y = 0; y < after.height(); ++y) {
         const auto* a = reinterpret_cast<const std::uint32_t*>(before.constScanLine(y));
@@ -144,8 +146,13 @@ QRegion ChangedRegion(const QImage& before, const QImage& after)
             ++first;
         while (a[last] == b[last])
             --last;
-        changed += QRect(first, y, last - first + 1, 1);
+        if (!spans.isEmpty() && spans.last().bottom() == y - 1 && spans.last().left() == first && spans.last().right() == last)
+            spans.last().setBottom(y);
+        else
+            spans.append(QRect(first, y, last - first + 1, 1));
     }
+    QRegion changed;
+    changed.setRects(spans.constData(), int(spans.size()));
     return changed;
 }
 
