@@ -73,6 +73,9 @@ void SurfaceBox::paintEvent(QPaintEvent*)
     if (m_border != NoBorder) {
         if (m_frame.size() != size()) { // drawn once per size, not on every paint
             m_frame = QImage(size(), QImage::Format_RGB32);
+            // The inside is covered by the drawing area, but on a screen
+            // scaled by a fraction a row or column of it can show.
+            m_frame.fill(palette().color(backgroundRole()));
             const auto colours = SurfaceDraw::EdgeColours::FromPalette(palette());
             if (m_border == SunkenBorder)
                 SurfaceDraw::DrawEdge(m_frame, {0, 0, width(), height()}, SurfaceDraw::EDGE_SUNKEN, SurfaceDraw::BF_RECT, colours);
