@@ -41,7 +41,7 @@ private slots:
     }
     void cleanup() { m_host.reset(), m_desk.reset(); }
 
-    void hoverPressReleaseAndLeave()
+    void hoverPressReleaseLeaveAndNewPictures()
     {
         QStringList order;
         connect(m_b, &PictureButton::MouseMove, this,
@@ -67,10 +67,7 @@ private slots:
         moveTo({90, 55}, m_host.get());
         QCOMPARE(shown(), qRgb(255, 0, 0));
         QCOMPARE(order, QStringList({"move 0 0 3 4", "enter", "move 0 1 6 4", "down 1", "click", "down 2", "leave"}));
-    }
-
-    void aReleaseAwayFromTheButtonDoesNotClick()
-    {
+        // A release away from the button does not click.
         QSignalSpy click(m_b, &PictureButton::Click);
         moveTo({13, 14}, m_b);
         QTest::mousePress(window(), Qt::LeftButton, {}, {13, 14});
@@ -80,11 +77,8 @@ private slots:
         QCOMPARE(click.count(), 0);
         QTest::mouseClick(window(), Qt::LeftButton, {}, {13, 14});
         QCOMPARE(click.count(), 1);
-    }
-
-    void picturesChangeInTheirState()
-    {
-        moveTo({13, 14}, m_b);
+        // Pictures changed in their state show at once.
+        moveTo({14, 14}, m_b);
         m_b->setPicture(solid(Qt::yellow, {20, 10}));
         QCOMPARE(shown(), qRgb(0, 255, 0));
         m_b->setPictureHover(solid(Qt::cyan, {24, 12}));

@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(m_w->imBanner()->pos(), QPoint(34, 35));
     }
 
-    void picturesDrawnAheadAreTheOnesAskedFor()
+    void picturesDrawnAheadStoredAndAskedForAgree()
     {
         // Text is left out: once this thread has painted a font, its glyphs
         // are drawn from that cache and may differ from a first drawing.
@@ -63,21 +63,18 @@ private slots:
         const QList<QImage> drawnWhenAsked = pictures();
         Artwork::DrawAhead(1.5);
         QCOMPARE(pictures(), drawnWhenAsked);
-    }
-
-    void picturesStoredByTheBuildAreTheOnesDrawn()
-    {
-        // Each drawn on a thread of its own, as the build draws them: a
-        // thread that has painted text draws its glyphs from its cache.
+        // What the build stored, against the same drawn on a thread of its
+        // own, as the build draws them: a thread that has painted text draws
+        // its glyphs from its cache.
         for (const qreal ratio : {1.0, 1.25, 2.0}) {
             const auto drawn = std::async(std::launch::async, [ratio] { return Artwork::DrawAll(ratio); }).get();
             QCOMPARE(Artwork::Stored(ratio), drawn);
         }
         QVERIFY(Artwork::Stored(1.1).isEmpty()); // not stored: drawn at start-up
         // Half-transparent edges come back exactly; damaged data gives nothing.
-        const auto pictures = Artwork::DrawAll(1.0);
-        const QByteArray packed = Artwork::Pack(pictures);
-        QCOMPARE(Artwork::Unpack(packed), pictures);
+        const auto all = Artwork::DrawAll(1.0);
+        const QByteArray packed = Artwork::Pack(all);
+        QCOMPARE(Artwork::Unpack(packed), all);
         QVERIFY(Artwork::Unpack(packed.left(packed.size() / 2)).isEmpty());
         QVERIFY(Artwork::Unpack("not pictures").isEmpty());
     }
