@@ -84,6 +84,24 @@ session_as_user() {
     exec bash "$home/$script" --session "$home" "$runtime" "$@"
 }
 
+# Inside the session: what every process started there is noted in (by
+# started, after it is put in the background), ended at exit; session_bus
+# TYPE starts a private bus of that type (session, system) on its own, with
+# no service activation, its address in TYPE.address.
+session_begin() {
+    passed=0 failed=0 pids=()
+    trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+}
+started() { pids+=("$!"); }
+session_bus() {
+    cat > "$1.conf" << CONF
+<busconfig><type>$1</type><listen>unix:dir=$XDG_RUNTIME_DIR</listen><policy context="default">
+<allow send_destination="*" eavesdrop="true"/><allow receive_sender="*"/><allow eavesdrop="true"/><allow own="*"/></policy></busconfig>
+CONF
+    dbus-daemon --config-file="$1.conf" --nofork --print-address=3 3> "$1.address" & started
+    for _ in $(seq 1 50); do [ -s "$1.address" ] && break; sleep 0.1; done
+}
+
 # pointer_start COMMAND...: the compositor's remote pointer (wayland_pointer,
 # gnome_pointer.py) as a co-process, its "ready" awaited; pointer click X Y
 # and pointer move X Y then drive it, each answered when taken.

@@ -36,23 +36,13 @@ export HOME=$2 XDG_RUNTIME_DIR=$3
 desktop=$4 rounds=$5
 cd "$HOME"
 source "$HOME/e2e_common.sh"
-passed=0 failed=0 pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
-started() { pids+=("$!"); }
+session_begin
 probe() { QT_QPA_PLATFORM=offscreen ./screen_probe "$@"; }
 
 # A session bus of its own, and an empty system bus: GNOME Shell asks the
 # system bus for logind and must get a quick "nobody here".
-bus() {
-    cat > "$1.conf" << CONF
-<busconfig><type>$1</type><listen>unix:dir=$XDG_RUNTIME_DIR</listen><policy context="default">
-<allow send_destination="*" eavesdrop="true"/><allow receive_sender="*"/><allow eavesdrop="true"/><allow own="*"/></policy></busconfig>
-CONF
-    dbus-daemon --config-file="$1.conf" --nofork --print-address=3 3> "$1.address" & started
-    for _ in $(seq 1 50); do [ -s "$1.address" ] && break; sleep 0.1; done
-}
-bus session
-bus system
+session_bus session
+session_bus system
 DBUS_SESSION_BUS_ADDRESS=$(head -n 1 session.address) DBUS_SYSTEM_BUS_ADDRESS=$(head -n 1 system.address)
 export DBUS_SESSION_BUS_ADDRESS DBUS_SYSTEM_BUS_ADDRESS XDG_SESSION_TYPE=wayland LIBGL_ALWAYS_SOFTWARE=1
 pipewire > pipewire.log 2>&1 & started

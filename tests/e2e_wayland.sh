@@ -24,9 +24,7 @@ fi
 export HOME=$2 XDG_RUNTIME_DIR=$3
 cd "$HOME"
 source "$HOME/e2e_common.sh"
-passed=0 failed=0 pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
-started() { pids+=("$!"); }
+session_begin
 
 export WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman
 export XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland
@@ -40,14 +38,8 @@ WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-? | head -n 1)")
 SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.* | head -n 1)
 export WAYLAND_DISPLAY SWAYSOCK
 
-# A session bus of its own, with no service activation: only what starts here.
-cat > bus.conf << CONF
-<busconfig><type>session</type><listen>unix:dir=$XDG_RUNTIME_DIR</listen>
-<policy context="default"><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/></policy></busconfig>
-CONF
-dbus-daemon --config-file=bus.conf --nofork --print-address=3 3> bus.address & started
-for _ in $(seq 1 50); do [ -s bus.address ] && break; sleep 0.1; done
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 bus.address)
+session_bus session
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 session.address)
 export DBUS_SESSION_BUS_ADDRESS
 pipewire > pipewire.log 2>&1 & started
 sleep 0.5
