@@ -94,7 +94,6 @@ QImage draw(const Picture& picture, qreal dpr)
     return img;
 }
 
-
 QImage render(const Picture& picture, qreal dpr)
 {
     const QImage ahead = drawnAhead().take(keyOf(picture, dpr));

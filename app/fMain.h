@@ -3,7 +3,6 @@
 #include "app/ScreenCapture.h"
 #include "colour/OleColor.h"
 
-#include <QImage>
 #include <QPointer>
 #include <QWidget>
 #include <array>
